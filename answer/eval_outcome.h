@@ -1,0 +1,11 @@
+#pragma once
+// How the evaluation of an answer ended. Only Value carries a value reached;
+// the other two mean the answer has none and can never solve the puzzle.
+
+#include <cstdint>
+
+enum class EvalOutcome : uint8_t {
+    Value,           // evaluated to its end
+    OutOfRange,      // a typed number or a step left the 16-bit signed range
+    DivisionByZero,  // a divisor (a group of value 0) was 0
+};

@@ -1,0 +1,91 @@
+// Reads the answer text into Tokens, one token per slot. Unknown characters
+// only end a number. Beyond the buffer's 30 slots further tokens are dropped,
+// and a number past 32767 is held at 32767 and reported, so a slot never
+// wraps to a value that would read as an operator code.
+
+#include <cstdint>
+#include <limits>
+
+#include "game/form1.h"
+
+namespace {
+
+constexpr int16_t MaxNumber = std::numeric_limits<int16_t>::max();
+
+int16_t OperatorCode(char16_t c) {
+    switch (c) {
+        case u'+':
+            return TokPlus;
+        case u'-':
+        case u'_':
+            return TokMinus;
+        case u'x':
+        case u'X':
+        case u'*':
+            return TokTimes;
+        case u'/':
+        case u'\u00F7':
+            return TokDivide;
+        case u'(':
+        case u'[':
+            return TokOpen;
+        case u')':
+        case u']':
+            return TokClose;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+void Form1::Tokenize(const std::u16string& answer, int16_t& lastSlot, bool& numberTooBig) {
+    auto& tokens = State.Tokens;
+    tokens.Fill(0);
+    lastSlot = 1;
+    numberTooBig = false;
+    bool inNumber = false;
+
+    // The first token goes into slot 1, every later one into the next slot;
+    // only a leading number 0 is overwritten. False when the buffer is full.
+    auto nextSlot = [&]() {
+        if (tokens[lastSlot] != 0 || lastSlot > 1) {
+            if (lastSlot == TokenSlots) {
+                return false;
+            }
+            ++lastSlot;
+        }
+        return true;
+    };
+
+    for (const char16_t c : answer) {
+        if (c >= u'0' && c <= u'9') {
+            const int digit = c - u'0';
+            if (inNumber) {
+                const int32_t value = int32_t{tokens[lastSlot]} * 10 + digit;
+                if (value > MaxNumber) {
+                    tokens[lastSlot] = MaxNumber;
+                    numberTooBig = true;
+                } else {
+                    tokens[lastSlot] = static_cast<int16_t>(value);
+                }
+                continue;
+            }
+            if (!nextSlot()) {
+                return;  // a 31st token: it and all after it are dropped
+            }
+            tokens[lastSlot] = static_cast<int16_t>(digit);
+            inNumber = true;
+            continue;
+        }
+        inNumber = false;
+        const int16_t code = OperatorCode(c);
+        if (code == 0) {
+            continue;
+        }
+        if (!nextSlot()) {
+            return;
+        }
+        tokens[lastSlot] = code;
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The one game window. It owns GameState and every procedure of the game;
+// the procedures live in the folder of their subsystem (answer/, ...).
+// Procedures hand their results back through reference arguments.
+
+#include <cstdint>
+#include <string>
+
+#include "answer/eval_outcome.h"
+#include "answer/eval_pass.h"
+#include "game/game_state.h"
+
+class Form1 {
+  public:
+    GameState State;
+
+    // answer/tokenizer.cpp: fills Tokens from the answer text. lastSlot is in
+    // 1..30; numberTooBig is set when a typed number went past 32767.
+    void Tokenize(const std::u16string& answer, int16_t& lastSlot, bool& numberTooBig);
+
+    // answer/evaluator.cpp: the top-level pass over slots 1..lastSlot.
+    // valueReached is meaningful only when outcome is EvalOutcome::Value.
+    void EvalTopLevel(const int16_t& lastSlot, int16_t& valueReached, EvalOutcome& outcome);
+
+    // position: on entry the slot of the opening parenthesis; on return the
+    // slot that ended the group. result is set once, on return.
+    void EvalGroup(int16_t& position, int16_t& result, EvalOutcome& outcome);
+
+    // answer/numbers_valid.cpp: every number token must find its own drawn
+    // number; on failure WrongNumber holds the first that did not.
+    void NumbersValid(bool& valid);
+
+    // answer/evaluate_answer.cpp: tokenizer then top-level pass, as a
+    // submission runs them.
+    void EvaluateAnswer(const std::u16string& answer, int16_t& valueReached, EvalOutcome& outcome);
+
+  private:
+    void TreatToken(EvalPass& pass, int16_t& position, bool topLevel, EvalOutcome& outcome);
+    int16_t TokenAt(int16_t position) const;
+};
