@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/form1.h"
+#include "tests/support/fake_runtime.h"
 
 namespace {
 
@@ -27,7 +28,8 @@ void PrepareNumbers(Form1& form) {
 }
 
 void BM_TypicalAnswer30Tokens(benchmark::State& state) {
-    Form1 form;
+    FakeRuntime runtime;
+    Form1 form(runtime);
     PrepareNumbers(form);
     const std::u16string answer = u"((100x2)+(5x10)-3)x(7-2)/(10+3)";  // 30 tokens
     for (auto _ : state) {
@@ -38,7 +40,8 @@ BENCHMARK(BM_TypicalAnswer30Tokens);
 
 // Tokens fill the buffer early, after which the rest is dropped at once.
 void BM_PastedMillionCharactersOfTokens(benchmark::State& state) {
-    Form1 form;
+    FakeRuntime runtime;
+    Form1 form(runtime);
     PrepareNumbers(form);
     std::u16string answer;
     while (answer.size() < 1000000) {
@@ -53,7 +56,8 @@ BENCHMARK(BM_PastedMillionCharactersOfTokens)->Unit(benchmark::kMillisecond);
 
 // The worst case: text without tokens must be read to its end.
 void BM_PastedMillionCharactersOfText(benchmark::State& state) {
-    Form1 form;
+    FakeRuntime runtime;
+    Form1 form(runtime);
     PrepareNumbers(form);
     std::u16string answer;
     while (answer.size() < 999993) {

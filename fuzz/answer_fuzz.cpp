@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/form1.h"
+#include "tests/support/fake_runtime.h"
 
 namespace {
 
@@ -19,7 +20,8 @@ void Require(bool condition) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    Form1 form;
+    FakeRuntime runtime;
+    Form1 form(runtime);
     // The first six bytes draw the numbers; the rest is the answer.
     std::size_t at = 0;
     for (int j = 1; j <= NumberCount; ++j) {

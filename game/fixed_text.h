@@ -11,7 +11,7 @@
 
 template <std::size_t N>
 class FixedText {
-  public:
+public:
     static constexpr std::size_t Length = N;
 
     FixedText() = default;
@@ -41,7 +41,7 @@ class FixedText {
 
     friend bool operator==(const FixedText&, const FixedText&) = default;
 
-  private:
+private:
     static bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 
     std::array<char16_t, N> chars_{};

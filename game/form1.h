@@ -1,18 +1,35 @@
 #pragma once
 // The one game window. It owns GameState and every procedure of the game;
 // the procedures live in the folder of their subsystem (answer/, ...).
-// Procedures hand their results back through reference arguments.
+// Procedures hand their results back through reference arguments. It reaches
+// its controls, dialogs, timer, random values and clock only through the
+// FormsRuntime it is given, and includes no toolkit header.
 
 #include <cstdint>
 #include <string>
 
 #include "answer/eval_outcome.h"
 #include "answer/eval_pass.h"
+#include "game/forms_runtime.h"
 #include "game/game_state.h"
 
 class Form1 {
-  public:
+public:
+    explicit Form1(FormsRuntime& runtime) : runtime_(runtime) {}
+
     GameState State;
+
+    // game/form1_events.cpp: the four events the window handles.
+    void FormLoad();
+    void Command1Click();
+    void Command2Click();
+    void Timer1Tick();
+
+    // game/puzzle_setup.cpp
+    void NewPuzzle();
+    void NewTarget();
+    void DrawNumbers();
+    void ShowNumbers();
 
     // answer/tokenizer.cpp: fills Tokens from the answer text. lastSlot is in
     // 1..30; numberTooBig is set when a typed number went past 32767.
@@ -34,7 +51,9 @@ class Form1 {
     // submission runs them.
     void EvaluateAnswer(const std::u16string& answer, int16_t& valueReached, EvalOutcome& outcome);
 
-  private:
+private:
+    FormsRuntime& runtime_;
+
     void TreatToken(EvalPass& pass, int16_t& position, bool topLevel, EvalOutcome& outcome);
     int16_t TokenAt(int16_t position) const;
 };

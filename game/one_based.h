@@ -8,7 +8,7 @@
 
 template <typename T, std::size_t N>
 class OneBased {
-  public:
+public:
     static constexpr int First = 1;
     static constexpr int Last = static_cast<int>(N);
 
@@ -24,7 +24,7 @@ class OneBased {
 
     friend bool operator==(const OneBased&, const OneBased&) = default;
 
-  private:
+private:
     static std::size_t Offset(int i) {
         if (i < First || i > Last) {
             throw std::out_of_range("OneBased index out of range");

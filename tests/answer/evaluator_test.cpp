@@ -5,6 +5,7 @@
 
 #include "game/form1.h"
 #include "tests/support/case_name.h"
+#include "tests/support/fake_runtime.h"
 
 namespace {
 
@@ -97,7 +98,8 @@ class EvaluatorTest : public testing::TestWithParam<EvalCase> {};
 
 TEST_P(EvaluatorTest, ReachesValue) {
     const EvalCase& c = GetParam();
-    Form1 form;
+    FakeRuntime runtime;
+    Form1 form(runtime);
     int16_t value = 12345;
     EvalOutcome outcome = EvalOutcome::Value;
     form.EvaluateAnswer(c.answer, value, outcome);
@@ -110,7 +112,8 @@ TEST_P(EvaluatorTest, ReachesValue) {
 INSTANTIATE_TEST_SUITE_P(Answers, EvaluatorTest, testing::ValuesIn(Cases()), NameOfCase());
 
 TEST(EvalGroupPosition, StopsOnTheSlotThatEndedTheGroup) {
-    Form1 form;
+    FakeRuntime runtime;
+    Form1 form(runtime);
     int16_t lastSlot = 0;
     bool tooBig = false;
     form.Tokenize(u"((2+3) 4) 9", lastSlot, tooBig);
@@ -124,7 +127,8 @@ TEST(EvalGroupPosition, StopsOnTheSlotThatEndedTheGroup) {
 }
 
 TEST(EvalGroupPosition, UnclosedGroupStopsOnTheEmptySlot) {
-    Form1 form;
+    FakeRuntime runtime;
+    Form1 form(runtime);
     int16_t lastSlot = 0;
     bool tooBig = false;
     form.Tokenize(u"(2+3", lastSlot, tooBig);

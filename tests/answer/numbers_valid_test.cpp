@@ -6,6 +6,7 @@
 
 #include "game/form1.h"
 #include "tests/support/case_name.h"
+#include "tests/support/fake_runtime.h"
 
 namespace {
 
@@ -47,7 +48,8 @@ class NumbersValidTest : public testing::TestWithParam<UseCase> {};
 
 TEST_P(NumbersValidTest, MatchesTokensAgainstNumbers) {
     const UseCase& c = GetParam();
-    Form1 form;
+    FakeRuntime runtime;
+    Form1 form(runtime);
     for (int j = 1; j <= NumberCount; ++j) {
         form.State.Numbers[j] = c.numbers[static_cast<std::size_t>(j - 1)];
     }
@@ -71,7 +73,8 @@ TEST_P(NumbersValidTest, MatchesTokensAgainstNumbers) {
 INSTANTIATE_TEST_SUITE_P(Answers, NumbersValidTest, testing::ValuesIn(Cases()), NameOfCase());
 
 TEST(NumbersValidSequence, APassAfterAFailureKeepsTheEarlierWrongNumber) {
-    Form1 form;
+    FakeRuntime runtime;
+    Form1 form(runtime);
     const std::array<int16_t, 6> drawn{1, 2, 3, 4, 5, 100};
     for (int j = 1; j <= NumberCount; ++j) {
         form.State.Numbers[j] = drawn[static_cast<std::size_t>(j - 1)];

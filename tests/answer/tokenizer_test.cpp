@@ -5,6 +5,7 @@
 
 #include "game/form1.h"
 #include "tests/support/case_name.h"
+#include "tests/support/fake_runtime.h"
 
 namespace {
 
@@ -78,7 +79,8 @@ class TokenizerTest : public testing::TestWithParam<TokenizeCase> {};
 
 TEST_P(TokenizerTest, FillsSlotsInOrder) {
     const TokenizeCase& c = GetParam();
-    Form1 form;
+    FakeRuntime runtime;
+    Form1 form(runtime);
     int16_t lastSlot = 0;
     bool tooBig = false;
     form.Tokenize(c.answer, lastSlot, tooBig);
@@ -94,7 +96,8 @@ TEST_P(TokenizerTest, FillsSlotsInOrder) {
 INSTANTIATE_TEST_SUITE_P(Answers, TokenizerTest, testing::ValuesIn(Cases()), NameOfCase());
 
 TEST(TokenizerReuse, ASecondAnswerClearsTheFirst) {
-    Form1 form;
+    FakeRuntime runtime;
+    Form1 form(runtime);
     int16_t lastSlot = 0;
     bool tooBig = false;
     form.Tokenize(u"1+2+3+4+5", lastSlot, tooBig);
@@ -108,7 +111,8 @@ TEST(TokenizerReuse, ASecondAnswerClearsTheFirst) {
 
 TEST(TokenizerLongAnswer, ReadsBeyond32767CharactersToTheEnd) {
     // 40000 blanks then a number: the count of characters never wraps.
-    Form1 form;
+    FakeRuntime runtime;
+    Form1 form(runtime);
     int16_t lastSlot = 0;
     bool tooBig = false;
     form.Tokenize(std::u16string(40000, u' ') + u"25", lastSlot, tooBig);

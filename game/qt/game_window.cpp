@@ -1,0 +1,111 @@
+#include "game/qt/game_window.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPalette>
+
+#include <climits>
+
+namespace {
+
+QFont ArialFont(bool bold) {
+    QFont font(QStringLiteral("Arial"), 18, bold ? QFont::Bold : QFont::Normal);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QFont SerifFont() {
+    // Where MS Serif is missing, the closest serif face.
+    QFont font(QStringLiteral("MS Serif"), 18, QFont::Normal);
+    font.setStyleHint(QFont::Serif);
+    font.setFamilies({QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"),
+                      QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
+    return font;
+}
+
+void Place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(GameWindow::Pixels(left), GameWindow::Pixels(top),
+                        GameWindow::Pixels(width), GameWindow::Pixels(height));
+}
+
+QLineEdit* TextBox(QWidget* parent, const QFont& font, bool readOnly) {
+    auto* box = new QLineEdit(parent);
+    box->setFont(font);
+    box->setReadOnly(readOnly);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Qt cuts a line edit at 32767 characters by default; the answer has no
+    // limit of its own.
+    box->setMaxLength(INT_MAX);
+    box->setContextMenuPolicy(Qt::DefaultContextMenu);
+    return box;
+}
+
+QPushButton* Button(QWidget* parent, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setFont(ArialFont(false));
+    // On a plain window Qt's buttons take Enter only when auto-default; the
+    // window still has no default button, so Enter in a text box presses none.
+    button->setAutoDefault(true);
+    button->setDefault(false);
+    return button;
+}
+
+}  // namespace
+
+GameWindow::GameWindow() {
+    setWindowTitle(QStringLiteral("QUOREL"));
+    resize(Pixels(5880), Pixels(4590));
+
+    Text1 = TextBox(this, ArialFont(true), true);
+    Text1->setAlignment(Qt::AlignCenter);
+    QPalette colours = Text1->palette();
+    const QPalette system = QApplication::palette();
+    colours.setColor(QPalette::Base, system.color(QPalette::HighlightedText));  // colour 14
+    colours.setColor(QPalette::Text, system.color(QPalette::Button));           // colour 15
+    Text1->setPalette(colours);
+    Place(Text1, 0, 0, 6000, 600);
+
+    Text2 = TextBox(this, ArialFont(false), true);
+    Place(Text2, 0, 1000, 6000, 600);
+
+    Text3 = TextBox(this, SerifFont(), false);
+    Place(Text3, 0, 2000, 6000, 600);
+
+    Command1 = Button(this, QStringLiteral("&Hecho"));
+    Place(Command1, 500, 3000, 2000, 600);
+    Command2 = Button(this, QStringLiteral("&Nuevo"));
+    Place(Command2, 3500, 3000, 2000, 600);
+
+    Label1 = new QLabel(this);
+    Label1->setFont(ArialFont(false));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setFocusPolicy(Qt::NoFocus);
+    Place(Label1, 2000, 4000, 2000, 600);
+
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Text3);
+    setTabOrder(Text3, Command1);
+    setTabOrder(Command1, Command2);
+    Text1->setFocus();
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    Timer1->start();
+
+    for (QLineEdit* box : {Text1, Text2, Text3}) {
+        box->installEventFilter(this);
+    }
+}
+
+// An access key whose button is disabled goes unclaimed, and Qt would hand it
+// to the focused text box, which would type the letter. Alt+key types nothing.
+bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers();
+        if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier)) {
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,113 @@
+#include "game/qt/qt_runtime.h"
+
+#include <QTime>
+
+#include "game/form1.h"
+#include "game/qt/message_boxes.h"
+
+namespace {
+
+QString ToQt(const std::u16string& text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
+
+std::u16string FromQt(const QString& text) {
+    return text.toStdU16String();
+}
+
+}  // namespace
+
+QtRuntime::QtRuntime(GameWindow& window, uint64_t entropy) : window_(window), random_(entropy) {}
+
+void QtRuntime::Wire(Form1& form) {
+    QObject::connect(window_.Command1, &QPushButton::clicked, &window_,
+                     [&form] { form.Command1Click(); });
+    QObject::connect(window_.Command2, &QPushButton::clicked, &window_,
+                     [&form] { form.Command2Click(); });
+    QObject::connect(window_.Timer1, &QTimer::timeout, &window_, [&form] { form.Timer1Tick(); });
+}
+
+QWidget* QtRuntime::Widget(Control control) const {
+    switch (control) {
+        case Control::Text1:
+            return window_.Text1;
+        case Control::Text2:
+            return window_.Text2;
+        case Control::Text3:
+            return window_.Text3;
+        case Control::Command1:
+            return window_.Command1;
+        case Control::Command2:
+            return window_.Command2;
+        case Control::Label1:
+            return window_.Label1;
+    }
+    return nullptr;
+}
+
+std::u16string QtRuntime::Text(Control textBox) const {
+    if (auto* box = qobject_cast<QLineEdit*>(Widget(textBox))) {
+        return FromQt(box->text());
+    }
+    return {};
+}
+
+void QtRuntime::SetText(Control textBox, const std::u16string& text) {
+    if (auto* box = qobject_cast<QLineEdit*>(Widget(textBox))) {
+        box->setText(ToQt(text));
+    }
+}
+
+void QtRuntime::SetCaption(Control label, const std::u16string& caption) {
+    if (auto* shown = qobject_cast<QLabel*>(Widget(label))) {
+        shown->setText(ToQt(caption));
+    }
+}
+
+void QtRuntime::SetEnabled(Control button, bool enabled) {
+    QWidget* widget = Widget(button);
+    // A button disabled while it has the focus hands it to "Nuevo", the one
+    // thing left to press after a solved puzzle.
+    const bool hadFocus = widget->hasFocus() || window_.focusWidget() == widget;
+    widget->setEnabled(enabled);
+    if (!enabled && hadFocus && widget != window_.Command2) {
+        window_.Command2->setFocus();
+    }
+}
+
+void QtRuntime::SetFocus(Control control) {
+    Widget(control)->setFocus(Qt::OtherFocusReason);
+}
+
+void QtRuntime::SetTimerEnabled(bool enabled) {
+    // Enabling restarts the period, so a new puzzle's first tick comes a full
+    // second after it.
+    if (enabled) {
+        window_.Timer1->start();
+    } else {
+        window_.Timer1->stop();
+    }
+}
+
+void QtRuntime::MsgBox(const std::u16string& text) {
+    ShowMessageBox(&window_, ToQt(text));
+}
+
+std::u16string QtRuntime::InputBox(const std::u16string& prompt, const std::u16string& title,
+                                   const std::u16string& defaultText) {
+    return FromQt(ShowTextPrompt(&window_, ToQt(prompt), ToQt(title), ToQt(defaultText)));
+}
+
+float QtRuntime::Rnd() {
+    return random_.Next();
+}
+
+void QtRuntime::Randomize(int32_t seed) {
+    random_.Reseed(seed);
+}
+
+TimeOfDay QtRuntime::Now() const {
+    const QTime now = QTime::currentTime();
+    return {now.hour(), now.minute(), now.second()};
+}
