@@ -1,0 +1,12 @@
+// The yardstick for the game's start-up: the smallest Qt Widgets window.
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("MINIMAL"));
+    window.resize(392, 306);
+    window.show();
+    return QApplication::exec();
+}

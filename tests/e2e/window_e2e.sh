@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The real program in a real X server: the window appears, the clock runs,
+# keys and mouse reach it, Alt+N draws a new puzzle, closing ends it.
+# Usage: window_e2e.sh PATH_TO_QUOREL
+program=$1
+source "$(dirname "$0")/x_session.sh"
+
+start_x
+start_window QUOREL "$program"
+[ "$(xdotool getwindowname "$window")" = "QUOREL" ] || fail "title"
+
+# The clock label changes once a second.
+first=$(region_sum 133 40 133 267)
+sleep 2.2
+second=$(region_sum 133 40 133 267)
+[ "$first" != "$second" ] || fail "the clock did not advance"
+
+# The focus starts in the target box.
+target=$(copy_focused)
+[[ "$target" =~ ^[0-9]+$ ]] && ((target >= 100 && target <= 1000)) || fail "target '$target'"
+keys Tab
+numbers=$(copy_focused)
+[[ "$numbers" =~ ^([0-9]+\ ){6}$ ]] || fail "numbers '$numbers'"
+
+# Typing reaches the answer box, and only it.
+keys Tab
+type_text "(100x2)+5"
+[ "$(copy_focused)" = "(100x2)+5" ] || fail "typing did not reach the answer box"
+
+# Alt+N: a new puzzle, the answer box emptied, the focus back on the target.
+keys alt+n
+sleep 0.3
+target2=$(copy_focused)
+[[ "$target2" =~ ^[0-9]+$ ]] || fail "focus after Alt+N is not on the target ('$target2')"
+keys Tab
+numbers2=$(copy_focused)
+[ "$target $numbers" != "$target2 $numbers2" ] || fail "Alt+N drew the same puzzle"
+keys Tab
+type_text "7"
+[ "$(copy_focused)" = "7" ] || fail "Alt+N did not empty the answer box"
+
+# A mouse click on "Nuevo" (233,200 133x40) does the same.
+xdotool mousemove --window "$window" 300 220 click 1
+sleep 0.5
+[[ "$(copy_focused)" =~ ^[0-9]+$ ]] || fail "click on Nuevo did not start a new puzzle"
+
+# Closing the window ends the program at once.
+xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+keys alt+F4
+for _ in $(seq 50); do
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.1
+done
+! kill -0 "$program_pid" 2>/dev/null || fail "the program did not end when its window closed"
+wait "$program_pid" || fail "the program exited with status $?"
+if grep -E 'Sanitizer|runtime error' "$workdir/program.log"; then
+    fail "sanitizer report"
+fi
+echo "window end-to-end: all checks passed"

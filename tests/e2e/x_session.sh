@@ -1,0 +1,70 @@
+# Sourced by the end-to-end tests: a private X server with a window manager,
+# and helpers to drive a window with real key and mouse events.
+# Everything started here is stopped by process id on exit.
+
+set -euo pipefail
+
+pids=()
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+        wait "${pids[i]}" 2>/dev/null || true
+    done
+    rm -rf "${workdir:-}"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+workdir=$(mktemp -d)
+export XDG_RUNTIME_DIR="$workdir"
+
+start_x() {
+    local scale_args=("$@")
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset "${scale_args[@]}" \
+        3>"$workdir/display" 2>"$workdir/xvfb.log" &
+    pids+=($!)
+    for _ in $(seq 100); do
+        [ -s "$workdir/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$workdir/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$workdir/display")"
+    openbox >"$workdir/openbox.log" 2>&1 &
+    pids+=($!)
+    # The window manager is up once it has announced itself on the root window.
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    fail "the window manager did not start"
+}
+
+# Starts a program and waits for its visible window with this exact title.
+start_window() {
+    local title=$1
+    shift
+    "$@" >"$workdir/program.log" 2>&1 &
+    program_pid=$!
+    pids+=("$program_pid")
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^${title}\$" | head -n1) ||
+        fail "no window titled $title (log: $(cat "$workdir/program.log"))"
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+    sleep 0.3
+}
+
+keys() { xdotool key --delay 40 "$@"; sleep 0.2; }
+type_text() { xdotool type --delay 40 "$1"; sleep 0.2; }
+
+# The text of the focused box, through the clipboard.
+copy_focused() {
+    printf 'sin copiar' | xclip -selection clipboard -i
+    keys ctrl+a ctrl+c
+    xclip -selection clipboard -o 2>/dev/null || true
+}
+
+# A fingerprint of a rectangle of the window (w h x y).
+region_sum() { import -window "$window" -crop "${1}x${2}+${3}+${4}" png:- | md5sum | cut -c1-32; }

@@ -1,0 +1,205 @@
+// The real widgets on the offscreen platform: layout, fonts, colours, focus,
+// keyboard, and the wiring to the game through the real toolkit layer.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "game/form1.h"
+#include "game/qt/game_window.h"
+#include "game/qt/qt_runtime.h"
+
+class GameWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    GameWindow* window = nullptr;
+    QtRuntime* runtime = nullptr;
+    Form1* form = nullptr;
+
+    void Press(QWidget* target, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(target, static_cast<Qt::Key>(key), mods);
+    }
+
+private slots:
+    void init() {
+        window = new GameWindow;
+        runtime = new QtRuntime(*window, 42);
+        form = new Form1(*runtime);
+        runtime->Wire(*form);
+        form->FormLoad();
+        window->show();
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+
+    void cleanup() {
+        delete form;
+        delete runtime;
+        delete window;
+    }
+
+    void geometryInPixels_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("Text1") << "Text1" << QRect(0, 0, 400, 40);
+        QTest::newRow("Text2") << "Text2" << QRect(0, 67, 400, 40);
+        QTest::newRow("Text3") << "Text3" << QRect(0, 133, 400, 40);
+        QTest::newRow("Command1") << "Command1" << QRect(33, 200, 133, 40);
+        QTest::newRow("Command2") << "Command2" << QRect(233, 200, 133, 40);
+        QTest::newRow("Label1") << "Label1" << QRect(133, 267, 133, 40);
+    }
+
+    void geometryInPixels() {
+        QFETCH(QString, control);
+        QFETCH(QRect, expected);
+        const std::map<QString, QWidget*> widgets = {
+            {"Text1", window->Text1},       {"Text2", window->Text2},
+            {"Text3", window->Text3},       {"Command1", window->Command1},
+            {"Command2", window->Command2}, {"Label1", window->Label1}};
+        QCOMPARE(widgets.at(control)->geometry(), expected);
+    }
+
+    void windowIsTitledAndSizedAndResizable() {
+        QCOMPARE(window->windowTitle(), QString("QUOREL"));
+        QCOMPARE(window->size(), QSize(392, 306));
+        QVERIFY(window->minimumSize() != window->maximumSize());
+        window->resize(600, 500);
+        QCOMPARE(window->Text1->geometry(), QRect(0, 0, 400, 40));  // nothing follows the size
+    }
+
+    void fonts() {
+        const QFontInfo target(window->Text1->font());
+        QCOMPARE(target.family(), QString("Liberation Sans"));  // Arial's metric twin
+        QCOMPARE(target.pointSize(), 18);
+        QVERIFY(target.bold());
+        for (QWidget* w : {static_cast<QWidget*>(window->Text2), static_cast<QWidget*>(window->Command1),
+                           static_cast<QWidget*>(window->Command2),
+                           static_cast<QWidget*>(window->Label1)}) {
+            const QFontInfo info(w->font());
+            QCOMPARE(info.family(), QString("Liberation Sans"));
+            QCOMPARE(info.pointSize(), 18);
+            QVERIFY(!info.bold());
+            QVERIFY(!info.italic());
+        }
+        const QFontInfo answer(window->Text3->font());
+        QVERIFY2(answer.family().contains("Serif"), qPrintable(answer.family()));
+        QCOMPARE(answer.pointSize(), 18);
+        QVERIFY(!answer.bold());
+    }
+
+    void targetBoxColoursAndAlignment() {
+        const QPalette system = QApplication::palette();
+        QCOMPARE(window->Text1->palette().color(QPalette::Base),
+                 system.color(QPalette::HighlightedText));
+        QCOMPARE(window->Text1->palette().color(QPalette::Text), system.color(QPalette::Button));
+        QCOMPARE(window->Text1->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+        QCOMPARE(window->Text2->alignment() & Qt::AlignLeft, Qt::AlignLeft);
+        QCOMPARE(window->Text2->palette().color(QPalette::Base), system.color(QPalette::Base));
+    }
+
+    void readOnlyBoxesTakeFocusAndSelectionButNoTyping() {
+        for (QLineEdit* box : {window->Text1, window->Text2}) {
+            const QString before = box->text();
+            box->setFocus();
+            QVERIFY(box->hasFocus());
+            QTest::keyClicks(box, "123+x");
+            Press(box, Qt::Key_Backspace);
+            QCOMPARE(box->text(), before);
+            box->selectAll();
+            QVERIFY(box->hasSelectedText());
+        }
+        window->Text3->setFocus();
+        QTest::keyClicks(window->Text3, "2+3");
+        QCOMPARE(window->Text3->text(), QString("2+3"));
+    }
+
+    void focusStartsInTheTargetAndTabFollowsTheOrder() {
+        QCOMPARE(QApplication::focusWidget(), window->Text1);
+        const QList<QWidget*> order = {window->Text2, window->Text3, window->Command1,
+                                       window->Command2, window->Text1};
+        for (QWidget* next : order) {
+            Press(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        QCOMPARE(window->Label1->focusPolicy(), Qt::NoFocus);
+    }
+
+    void startStateOfTheControls() {
+        QCOMPARE(window->Label1->text(), QString());
+        QCOMPARE(window->Text3->text(), QString());
+        QVERIFY(window->Command1->isEnabled());
+        QVERIFY(window->Command2->isEnabled());
+        QVERIFY(window->Timer1->isActive());
+        QCOMPARE(window->Timer1->interval(), 1000);
+        const int target = window->Text1->text().toInt();
+        QVERIFY(target >= 100 && target <= 1000);
+        QCOMPARE(window->Text2->text().split(' ', Qt::SkipEmptyParts).size(), 6);
+        QVERIFY(window->Text2->text().endsWith(' '));
+    }
+
+    void accessKeysPressEnabledButtonsOnly() {
+        QSignalSpy nuevo(window->Command2, &QPushButton::clicked);
+        QSignalSpy hecho(window->Command1, &QPushButton::clicked);
+        window->Text3->setFocus();
+        QTest::keyClicks(window->Text3, "12");
+        Press(window->Text3, Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(nuevo.count(), 1);  // an access key animates the press first
+        QCOMPARE(window->Text3->text(), QString());  // the new puzzle cleared it
+        QCOMPARE(QApplication::focusWidget(), window->Text1);
+
+        window->Command1->setEnabled(false);
+        window->Text3->setFocus();
+        Press(window->Text3, Qt::Key_H, Qt::AltModifier);
+        QTest::qWait(300);
+        QCOMPARE(hecho.count(), 0);
+        QCOMPARE(window->Text3->text(), QString());  // no stray "h"
+    }
+
+    void enterAndSpacePressTheFocusedButton() {
+        QSignalSpy nuevo(window->Command2, &QPushButton::clicked);
+        window->Command2->setFocus();
+        Press(window->Command2, Qt::Key_Return);
+        Press(window->Command2->window()->focusWidget(), Qt::Key_Tab);  // back from Text1
+        window->Command2->setFocus();
+        Press(window->Command2, Qt::Key_Enter);
+        window->Command2->setFocus();
+        Press(window->Command2, Qt::Key_Space);
+        QCOMPARE(nuevo.count(), 3);
+    }
+
+    void enterOrEscapeInATextBoxPressesNothing() {
+        QSignalSpy hecho(window->Command1, &QPushButton::clicked);
+        QSignalSpy nuevo(window->Command2, &QPushButton::clicked);
+        window->Text3->setFocus();
+        QTest::keyClicks(window->Text3, "2+3");
+        Press(window->Text3, Qt::Key_Return);
+        Press(window->Text3, Qt::Key_Escape);
+        QCOMPARE(hecho.count() + nuevo.count(), 0);
+        QCOMPARE(window->Text3->text(), QString("2+3"));
+    }
+
+    void aLongAnswerIsKeptWhole() {
+        const QString pasted(100000, QChar('7'));
+        QGuiApplication::clipboard()->setText(pasted);
+        window->Text3->setFocus();
+        Press(window->Text3, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(window->Text3->text().size(), 100000);
+        QCOMPARE(runtime->Text(Control::Text3).size(), std::size_t{100000});
+    }
+
+    void disablingTheFocusedSubmitButtonMovesFocusToNew() {
+        window->Command1->setFocus();
+        runtime->SetEnabled(Control::Command1, false);
+        QCOMPARE(QApplication::focusWidget(), window->Command2);
+    }
+
+    void theTimerTicksTheClock() {
+        QTRY_COMPARE_WITH_TIMEOUT(window->Label1->text(), QString("0:1"), 2500);
+    }
+};
+
+QTEST_MAIN(GameWindowTest)
+#include "game_window_test.moc"
