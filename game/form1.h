@@ -47,6 +47,14 @@ public:
     // number; on failure WrongNumber holds the first that did not.
     void NumbersValid(bool& valid);
 
+    // answer/check_answer.cpp: the verdict box; a solved puzzle stops the
+    // clock, disables Command1 and goes to RecordResult.
+    void CheckAnswer(const std::u16string& answer);
+
+    // records/record_result.cpp: enters a good enough total into Records
+    // after asking for a name, then lists the table.
+    void RecordResult(const int32_t& totalSeconds, const int16_t& valueReached);
+
     // answer/evaluate_answer.cpp: tokenizer then top-level pass, as a
     // submission runs them.
     void EvaluateAnswer(const std::u16string& answer, int16_t& valueReached, EvalOutcome& outcome);

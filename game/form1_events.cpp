@@ -19,7 +19,10 @@ void Form1::FormLoad() {
     DrawNumbers();
 }
 
-void Form1::Command1Click() {}
+void Form1::Command1Click() {
+    const std::u16string answer = runtime_.Text(Control::Text3);
+    CheckAnswer(answer);
+}
 
 void Form1::Command2Click() {
     NewPuzzle();

@@ -75,9 +75,9 @@ private slots:
         QCOMPARE(target.family(), QString("Liberation Sans"));  // Arial's metric twin
         QCOMPARE(target.pointSize(), 18);
         QVERIFY(target.bold());
-        for (QWidget* w : {static_cast<QWidget*>(window->Text2), static_cast<QWidget*>(window->Command1),
-                           static_cast<QWidget*>(window->Command2),
-                           static_cast<QWidget*>(window->Label1)}) {
+        for (QWidget* w :
+             {static_cast<QWidget*>(window->Text2), static_cast<QWidget*>(window->Command1),
+              static_cast<QWidget*>(window->Command2), static_cast<QWidget*>(window->Label1)}) {
             const QFontInfo info(w->font());
             QCOMPARE(info.family(), QString("Liberation Sans"));
             QCOMPARE(info.pointSize(), 18);
@@ -146,7 +146,7 @@ private slots:
         window->Text3->setFocus();
         QTest::keyClicks(window->Text3, "12");
         Press(window->Text3, Qt::Key_N, Qt::AltModifier);
-        QTRY_COMPARE(nuevo.count(), 1);  // an access key animates the press first
+        QTRY_COMPARE(nuevo.count(), 1);              // an access key animates the press first
         QCOMPARE(window->Text3->text(), QString());  // the new puzzle cleared it
         QCOMPARE(QApplication::focusWidget(), window->Text1);
 
