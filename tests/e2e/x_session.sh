@@ -50,8 +50,7 @@ start_window() {
     "$@" >"$workdir/program.log" 2>&1 &
     program_pid=$!
     pids+=("$program_pid")
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^${title}\$" | head -n1) ||
-        fail "no window titled $title (log: $(cat "$workdir/program.log"))"
+    window=$(wait_window "$title")
     xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
     sleep 0.3
 }
@@ -68,3 +67,44 @@ copy_focused() {
 
 # A fingerprint of a rectangle of the window (w h x y).
 region_sum() { import -window "$window" -crop "${1}x${2}+${3}+${4}" png:- | md5sum | cut -c1-32; }
+
+# The visible window whose title is exactly this (xdotool's own search
+# ignores case, and "Quorel" must not find "QUOREL").
+find_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true); do
+        if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ]; then
+            echo "$id"
+            return 0
+        fi
+    done
+}
+
+# Waits for a visible window with this exact title and prints its id.
+wait_window() {
+    local found=""
+    for _ in $(seq 200); do
+        found=$(find_window "$1")
+        [ -n "$found" ] && break
+        sleep 0.05
+    done
+    [ -n "$found" ] || fail "no window titled '$1'"
+    sleep 0.3
+    echo "$found"
+}
+
+# Waits until no visible window has this exact title.
+wait_gone() {
+    for _ in $(seq 100); do
+        [ -z "$(find_window "$1")" ] && return 0
+        sleep 0.05
+    done
+    fail "window '$1' is still open"
+}
+
+# The text a message box copies with Ctrl+C.
+copy_box() {
+    printf 'sin copiar' | xclip -selection clipboard -i
+    keys ctrl+c
+    xclip -selection clipboard -o 2>/dev/null || true
+}

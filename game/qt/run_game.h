@@ -1,0 +1,13 @@
+#pragma once
+// Checks for a desktop, creates the window and its toolkit layer, runs the
+// game's start-up, shows the window and runs the event loop.
+
+#include <functional>
+#include <memory>
+
+#include "game/qt/game_window.h"
+#include "game/qt/qt_runtime.h"
+
+using MakeRuntime = std::function<std::unique_ptr<QtRuntime>(GameWindow&)>;
+
+int RunGame(int argc, char* argv[], const MakeRuntime& makeRuntime);

@@ -1,0 +1,186 @@
+// The real dialogs on the offscreen platform: the verdict and listing box, the
+// name prompt, and ticks that go on while a box is open.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "game/form1.h"
+#include "game/qt/game_window.h"
+#include "game/qt/message_boxes.h"
+#include "game/qt/qt_runtime.h"
+
+namespace {
+
+// Runs check on the next modal dialog as soon as it is open.
+void WhenModal(std::function<void(QWidget*)> check) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, check] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            check(modal);
+        }
+    });
+    poll->start(10);
+}
+
+QStringList ButtonTexts(QWidget* dialog) {
+    QStringList texts;
+    for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        if (button->isVisible()) {
+            texts << button->text();
+        }
+    }
+    texts.sort();
+    return texts;
+}
+
+QPushButton* ButtonNamed(QWidget* dialog, const QString& text) {
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        if (button->text() == text) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void verdictBoxShowsPlainTextWithOneButtonAndNoIcon() {
+        QMessageBox* seen = nullptr;
+        QString text, title, copied;
+        QStringList buttons;
+        QMessageBox::Icon icon = QMessageBox::Warning;
+        Qt::TextFormat format = Qt::RichText;
+        WhenModal([&](QWidget* modal) {
+            seen = qobject_cast<QMessageBox*>(modal);
+            if (seen == nullptr) {
+                modal->close();
+                return;
+            }
+            text = seen->text();
+            title = seen->windowTitle();
+            icon = seen->icon();
+            format = seen->textFormat();
+            buttons = ButtonTexts(seen);
+            QTest::keyClick(seen, Qt::Key_C, Qt::ControlModifier);
+            copied = QGuiApplication::clipboard()->text();
+            ButtonNamed(seen, "Aceptar")->click();
+        });
+        ShowMessageBox(nullptr,
+                       "247\r\ntiempo = 1 minutos y 5 segundos. más 30 segundos de penalización.");
+        QVERIFY(seen != nullptr);
+        QCOMPARE(text, QString("247\ntiempo = 1 minutos y 5 segundos. más 30 segundos de "
+                               "penalización."));
+        QCOMPARE(title, QString("Quorel"));
+        QCOMPARE(icon, QMessageBox::NoIcon);
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(buttons, QStringList{"Aceptar"});
+        QCOMPARE(copied, CopiedBoxText("Quorel", text));
+        QVERIFY(copied.contains("Quorel\n") && copied.contains(text));
+    }
+
+    void markupInANameIsShownLiterally() {
+        QString labelText;
+        Qt::TextFormat labelFormat = Qt::RichText;
+        WhenModal([&](QWidget* modal) {
+            for (QLabel* label : modal->findChildren<QLabel*>()) {
+                if (label->text().contains("Ana")) {
+                    labelText = label->text();
+                    labelFormat = label->textFormat();
+                }
+            }
+            modal->close();
+        });
+        ShowMessageBox(nullptr, "<b>Ana</b>: 0 minutos y 40 segundos: 250 = 5x50\r\n");
+        QCOMPARE(labelText, QString("<b>Ana</b>: 0 minutos y 40 segundos: 250 = 5x50\n"));
+        QCOMPARE(labelFormat, Qt::PlainText);
+    }
+
+    void promptOffersTheStoredDefaultAndSpanishButtons() {
+        const QString stored = "  Ana" + QString(20, ' ');
+        QString title, label, offered;
+        QStringList buttons;
+        WhenModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QInputDialog*>(modal);
+            title = dialog->windowTitle();
+            label = dialog->labelText();
+            offered = dialog->textValue();
+            buttons = ButtonTexts(dialog);
+            dialog->setTextValue("Luis");
+            ButtonNamed(dialog, "Aceptar")->click();
+        });
+        const QString typed = ShowTextPrompt(nullptr, "Introduzca su nombre",
+                                             "Ha establecido un nuevo récord!", stored);
+        QCOMPARE(title, QString("Ha establecido un nuevo récord!"));
+        QCOMPARE(label, QString("Introduzca su nombre"));
+        QCOMPARE(offered, stored);
+        QCOMPARE(buttons, (QStringList{"Aceptar", "Cancelar"}));
+        QCOMPARE(typed, QString("Luis"));
+    }
+
+    void cancellingThePromptGivesAnEmptyText() {
+        WhenModal([](QWidget* modal) {
+            qobject_cast<QInputDialog*>(modal)->setTextValue("Luis");
+            ButtonNamed(modal, "Cancelar")->click();
+        });
+        QCOMPARE(ShowTextPrompt(nullptr, "Introduzca su nombre", "t", "x"), QString());
+    }
+
+    void theClockMovesOnBehindAnOpenBox() {
+        GameWindow window;
+        QtRuntime runtime(window, 1);
+        Form1 form(runtime);
+        runtime.Wire(form);
+        form.FormLoad();
+        window.show();
+        window.Text3->setText("x");  // no number: the box shows 0, the puzzle stays open
+        QString labelWhileOpen;
+        WhenModal([&](QWidget* modal) {
+            QTest::qWait(2200);
+            labelWhileOpen = window.Label1->text();
+            modal->close();
+        });
+        window.Command1->click();
+        QVERIFY2(labelWhileOpen == "0:2" || labelWhileOpen == "0:3", qPrintable(labelWhileOpen));
+        QVERIFY(form.State.ElapsedSeconds >= 2);
+    }
+
+    void aSolvedPuzzleListsTheTable() {
+        GameWindow window;
+        QtRuntime runtime(window, 1);
+        Form1 form(runtime);
+        runtime.Wire(form);
+        form.FormLoad();
+        form.State.Target = 250;
+        window.Text3->setText("  (100x2)+(5x10) ");
+        QString listing;
+        WhenModal([&](QWidget* prompt) {
+            qobject_cast<QInputDialog*>(prompt)->setTextValue("<i>Ana</i>");
+            ButtonNamed(prompt, "Aceptar")->click();
+            WhenModal([&](QWidget* box) {
+                listing = qobject_cast<QMessageBox*>(box)->text();
+                box->close();
+            });
+        });
+        const int32_t total = 40;
+        const int16_t value = 250;
+        form.RecordResult(total, value);
+        QCOMPARE(listing, QString("<i>Ana</i>: 0 minutos y 40 segundos: 250 = (100x2)+(5x10)\n"));
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"
