@@ -82,6 +82,15 @@ GameWindow::GameWindow() {
     Label1->setFocusPolicy(Qt::NoFocus);
     Place(Label1, 2000, 4000, 2000, 600);
 
+    // Spoken names for screen readers.
+    Text1->setAccessibleName(QStringLiteral("Objetivo"));
+    Text2->setAccessibleName(QStringLiteral("Números"));
+    Text3->setAccessibleName(QStringLiteral("Respuesta"));
+    Command1->setAccessibleName(QStringLiteral("Hecho"));
+    Command2->setAccessibleName(QStringLiteral("Nuevo"));
+    Label1->setAccessibleName(QStringLiteral("Tiempo"));
+    setAccessibleName(QStringLiteral("Quorel"));
+
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);
     setTabOrder(Text3, Command1);

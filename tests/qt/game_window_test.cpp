@@ -1,6 +1,7 @@
 // The real widgets on the offscreen platform: layout, fonts, colours, focus,
 // keyboard, and the wiring to the game through the real toolkit layer.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
@@ -194,6 +195,17 @@ private slots:
         window->Command1->setFocus();
         runtime->SetEnabled(Control::Command1, false);
         QCOMPARE(QApplication::focusWidget(), window->Command2);
+    }
+
+    void everyControlHasASpanishAccessibleName() {
+        const QList<QPair<QWidget*, QString>> expected = {
+            {window->Text1, "Objetivo"}, {window->Text2, "Números"},  {window->Text3, "Respuesta"},
+            {window->Command1, "Hecho"}, {window->Command2, "Nuevo"}, {window->Label1, "Tiempo"}};
+        for (const auto& [widget, name] : expected) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY(accessible != nullptr);
+            QCOMPARE(accessible->text(QAccessible::Name), name);
+        }
     }
 
     void theTimerTicksTheClock() {
