@@ -64,6 +64,12 @@ listing=$(copy_box)
 [ "$(grep -c '^Ana: ' <<<"$listing")" = 2 ] || fail "second listing: $listing"
 grep -q "250 aprox. (100x2)+(5x10)-3" <<<"$listing" || fail "approximate solution: $listing"
 keys Return
+wait_gone Quorel
+
+# Closing the window ends the program cleanly.
+xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+keys alt+F4
+wait "$program_pid" || fail "the program exited with status $?"
 if grep -E 'Sanitizer|runtime error' "$workdir/program.log"; then
     fail "sanitizer report"
 fi

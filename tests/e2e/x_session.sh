@@ -16,6 +16,10 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    if [ -s "${workdir:-}/program.log" ]; then
+        echo "--- the program's output:" >&2
+        tail -n 40 "$workdir/program.log" >&2
+    fi
     exit 1
 }
 
