@@ -16,6 +16,7 @@
 #include "game/qt/game_window.h"
 #include "game/qt/message_boxes.h"
 #include "game/qt/qt_runtime.h"
+#include "tests/support/dialog_buttons.h"
 
 namespace {
 
@@ -41,15 +42,6 @@ QStringList ButtonTexts(QWidget* dialog) {
     }
     texts.sort();
     return texts;
-}
-
-QPushButton* ButtonNamed(QWidget* dialog, const QString& text) {
-    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-        if (button->text() == text) {
-            return button;
-        }
-    }
-    return nullptr;
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "game/form1.h"
 #include "game/qt/game_window.h"
 #include "game/qt/qt_runtime.h"
+#include "tests/support/dialog_buttons.h"
 
 namespace {
 
@@ -107,15 +108,6 @@ QString Solve(const Form1& form) {
         return QString();
     };
     return search(0, 0, QString());
-}
-
-QPushButton* ButtonNamed(QWidget* dialog, const QString& text) {
-    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-        if (button->text() == text) {
-            return button;
-        }
-    }
-    return nullptr;
 }
 
 }  // namespace
