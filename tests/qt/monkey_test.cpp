@@ -20,6 +20,7 @@
 #include "game/qt/game_window.h"
 #include "game/qt/qt_runtime.h"
 #include "tests/support/dialog_buttons.h"
+#include "tests/support/fake_runtime.h"
 
 namespace {
 
@@ -128,7 +129,11 @@ private slots:
         // Connected before the game's own handlers, so it runs first.
         bool solved = false;
         bool awaitingVerdict = false;
-        QObject::connect(window.Command1, &QPushButton::clicked, [&] { awaitingVerdict = true; });
+        QString submitted;
+        QObject::connect(window.Command1, &QPushButton::clicked, [&] {
+            awaitingVerdict = true;
+            submitted = window.Text3->text();
+        });
         QObject::connect(window.Command2, &QPushButton::clicked, [&] { solved = false; });
         runtime.Wire(form);
         form.FormLoad();
@@ -157,7 +162,8 @@ private slots:
                 }
             } else if (auto* prompt = qobject_cast<QInputDialog*>(modal)) {
                 ++prompts;
-                prompt->setTextValue(monkey.Text(monkey.Below(4) == 0 ? 200 : 30));
+                const int longest = monkey.Below(20) == 0 ? 5000 : monkey.Below(4) == 0 ? 200 : 30;
+                prompt->setTextValue(monkey.Text(longest));
                 if (monkey.Below(3) == 0) {
                     ButtonNamed(prompt, "Cancelar")->click();
                 } else {
@@ -229,6 +235,9 @@ private slots:
                 return;
             }
             CheckInvariants(form, window, solved, event);
+            if (!QTest::currentTestFailed()) {
+                CheckTokens(form, submitted, event);
+            }
             if (QTest::currentTestFailed()) {
                 return;
             }
@@ -246,6 +255,21 @@ private:
             filled += entry.Seconds < NoRecordTime ? 1 : 0;
         }
         return filled;
+    }
+
+    // Tokens hold what the last submitted answer reads as, within 30 slots.
+    static void CheckTokens(const Form1& form, const QString& submitted, int event) {
+        const QByteArray where = "after event " + QByteArray::number(event);
+        FakeRuntime scratchRuntime;
+        Form1 scratch(scratchRuntime);
+        int16_t lastSlot = 0;
+        bool tooBig = false;
+        scratch.Tokenize(submitted.toStdU16String(), lastSlot, tooBig);
+        QVERIFY2(lastSlot >= 1 && lastSlot <= TokenSlots, where + ": LastSlot out of bounds");
+        QVERIFY2(scratch.State.Tokens == form.State.Tokens, where + ": Tokens differ");
+        for (int i = lastSlot + 1; i <= TokenSlots; ++i) {
+            QVERIFY2(form.State.Tokens[i] == 0, where + ": a token after LastSlot");
+        }
     }
 
     static void CheckInvariants(const Form1& form, const GameWindow& window, bool solved,
