@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 runs=${1:-15}
 dir=build-bench
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$dir" --target quorel minimal_window -j"$(nproc)" >/dev/null
+cmake --build "$dir" --target quorel minimal_window minimal_text_window -j"$(nproc)" >/dev/null
 source tests/e2e/x_session.sh
 start_x
 
@@ -38,15 +38,24 @@ measure() {
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 
-: >"$workdir/game" ; : >"$workdir/minimal"
+: >"$workdir/game"
+: >"$workdir/minimal"
+: >"$workdir/text"
 for _ in $(seq "$runs"); do
     measure QUOREL "$dir/quorel" >>"$workdir/game"
     measure MINIMAL "$dir/bench/minimal_window" >>"$workdir/minimal"
+    measure MINIMALTEXT "$dir/bench/minimal_text_window" >>"$workdir/text"
 done
-game_ms=$(cut -d' ' -f1 "$workdir/game" | median)
-game_kb=$(cut -d' ' -f2 "$workdir/game" | median)
-min_ms=$(cut -d' ' -f1 "$workdir/minimal" | median)
-min_kb=$(cut -d' ' -f2 "$workdir/minimal" | median)
-echo "starts each: $runs"
-echo "window shown: game ${game_ms} ms, minimal ${min_ms} ms, ratio $(awk "BEGIN{printf \"%.3f\", $game_ms/$min_ms}")"
-echo "peak memory:  game ${game_kb} KiB, minimal ${min_kb} KiB, ratio $(awk "BEGIN{printf \"%.3f\", $game_kb/$min_kb}")"
+
+report() {  # label, file of the yardstick
+    local ms kb game_ms game_kb
+    game_ms=$(cut -d' ' -f1 "$workdir/game" | median)
+    game_kb=$(cut -d' ' -f2 "$workdir/game" | median)
+    ms=$(cut -d' ' -f1 "$2" | median)
+    kb=$(cut -d' ' -f2 "$2" | median)
+    echo "against $1: window shown ${game_ms} ms / ${ms} ms = $(awk "BEGIN{printf \"%.3f\", $game_ms/$ms}")," \
+        "peak memory ${game_kb} KiB / ${kb} KiB = $(awk "BEGIN{printf \"%.3f\", $game_kb/$kb}")"
+}
+echo "starts each: $runs (medians)"
+report "the minimal window" "$workdir/minimal"
+report "the minimal window with one label" "$workdir/text"
