@@ -36,7 +36,6 @@ QLineEdit* TextBox(QWidget* parent, const QFont& font, bool readOnly) {
     // Qt cuts a line edit at 32767 characters by default; the answer has no
     // limit of its own.
     box->setMaxLength(INT_MAX);
-    box->setContextMenuPolicy(Qt::DefaultContextMenu);
     return box;
 }
 
