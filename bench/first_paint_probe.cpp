@@ -33,7 +33,9 @@ private:
     bool seen_ = false;
 };
 
-void InstallProbe() { QCoreApplication::instance()->installEventFilter(new FirstPaintProbe); }
+void InstallProbe() {
+    QCoreApplication::instance()->installEventFilter(new FirstPaintProbe);
+}
 
 }  // namespace
 

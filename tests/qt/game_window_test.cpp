@@ -209,7 +209,7 @@ private slots:
     }
 
     void theTimerTicksTheClock() {
-        QTRY_COMPARE_WITH_TIMEOUT(window->Label1->text(), QString("0:1"), 2500);
+        QTRY_COMPARE_WITH_TIMEOUT(window->Label1->text(), QString("0:1"), 5000);
     }
 };
 
