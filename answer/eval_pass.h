@@ -5,8 +5,6 @@
 
 #include <cstdint>
 
-#include "game/game_state.h"
-
 struct EvalPass {
     int16_t Accumulator = 0;
     int16_t PendingOperator = 0;  // a token code, 0 for none

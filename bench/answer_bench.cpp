@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <string_view>
 
 #include "game/form1.h"
 #include "tests/support/fake_runtime.h"
@@ -38,37 +39,27 @@ void BM_TypicalAnswer30Tokens(benchmark::State& state) {
 }
 BENCHMARK(BM_TypicalAnswer30Tokens);
 
+// A million-character paste: the piece repeated, then the ending.
+void BM_PastedMillionCharacters(benchmark::State& state, std::u16string_view piece,
+                                std::u16string_view ending) {
+    FakeRuntime runtime;
+    Form1 form(runtime);
+    PrepareNumbers(form);
+    std::u16string answer;
+    while (answer.size() < 1000000 - ending.size()) {
+        answer += piece;
+    }
+    answer.resize(1000000 - ending.size());
+    answer += ending;
+    for (auto _ : state) {
+        Check(form, answer);
+    }
+}
 // Tokens fill the buffer early, after which the rest is dropped at once.
-void BM_PastedMillionCharactersOfTokens(benchmark::State& state) {
-    FakeRuntime runtime;
-    Form1 form(runtime);
-    PrepareNumbers(form);
-    std::u16string answer;
-    while (answer.size() < 1000000) {
-        answer += u"(100x2)+ 5 abc ";
-    }
-    answer.resize(1000000);
-    for (auto _ : state) {
-        Check(form, answer);
-    }
-}
-BENCHMARK(BM_PastedMillionCharactersOfTokens)->Unit(benchmark::kMillisecond);
-
+BENCHMARK_CAPTURE(BM_PastedMillionCharacters, OfTokens, u"(100x2)+ 5 abc ", u"")
+    ->Unit(benchmark::kMillisecond);
 // The worst case: text without tokens must be read to its end.
-void BM_PastedMillionCharactersOfText(benchmark::State& state) {
-    FakeRuntime runtime;
-    Form1 form(runtime);
-    PrepareNumbers(form);
-    std::u16string answer;
-    while (answer.size() < 999993) {
-        answer += u"hola, ";
-    }
-    answer.resize(999993);
-    answer += u"(100x2)";
-    for (auto _ : state) {
-        Check(form, answer);
-    }
-}
-BENCHMARK(BM_PastedMillionCharactersOfText)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PastedMillionCharacters, OfText, u"hola, ", u"(100x2)")
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -12,8 +12,6 @@
 template <std::size_t N>
 class FixedText {
 public:
-    static constexpr std::size_t Length = N;
-
     FixedText() = default;
     explicit FixedText(std::u16string_view text) { Assign(text); }
 

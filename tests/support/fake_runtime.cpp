@@ -49,7 +49,6 @@ void FakeRuntime::SetFocus(Control control) {
 
 void FakeRuntime::SetTimerEnabled(bool isEnabled) {
     timerEnabled = isEnabled;
-    timerEnables += isEnabled ? 1 : 0;
 }
 
 void FakeRuntime::MsgBox(const std::u16string& text) {

@@ -33,7 +33,6 @@ public:
     std::map<Control, bool> enabled;
     std::optional<Control> focus;
     bool timerEnabled = true;
-    int timerEnables = 0;
     std::vector<int32_t> seeds;
     std::vector<std::u16string> boxes;
     std::vector<Prompt> prompts;
