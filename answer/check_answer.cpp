@@ -1,7 +1,8 @@
 // The verdict on a submitted answer: one box with the value reached, a misused
 // number, the time and the penalty. Within 5 of the target with valid numbers
 // the puzzle is solved: the clock stops and the result goes to the table.
-// An answer without a value (out of range, division by zero) never solves.
+// An answer without a value (too long, out of range, division by zero) never
+// solves.
 
 #include <cstdlib>
 #include <limits>
@@ -21,6 +22,8 @@ std::u16string ValueLine(int16_t valueReached, EvalOutcome outcome) {
             return u"resultado fuera de rango";
         case EvalOutcome::DivisionByZero:
             return u"división por cero";
+        case EvalOutcome::TooLong:
+            return u"respuesta demasiado larga";
     }
     return {};
 }
@@ -30,7 +33,8 @@ std::u16string ValueLine(int16_t valueReached, EvalOutcome outcome) {
 void Form1::CheckAnswer(const std::u16string& answer) {
     int16_t valueReached = 0;
     EvalOutcome outcome = EvalOutcome::Value;
-    EvaluateAnswer(answer, valueReached, outcome);
+    TokenReading reading;
+    EvaluateAnswer(answer, valueReached, outcome, reading);
 
     // In 32 bits: -32768 lies 33768 from a target of 1000.
     const bool hasValue = outcome == EvalOutcome::Value;
@@ -43,7 +47,7 @@ void Form1::CheckAnswer(const std::u16string& answer) {
 
     std::u16string message = ValueLine(valueReached, outcome);
     if (!valid) {
-        message += u"\r\n(ha usado números incorrectos: " + Decimal(State.WrongNumber) + u")";
+        message += u"\r\n(ha usado números incorrectos: " + MisusedNumberText(reading) + u")";
     }
     if (close) {
         message += u"\r\ntiempo = " + Decimal(State.ElapsedSeconds / 60) + u" minutos y " +

@@ -1,11 +1,13 @@
 // Every number token must be matched to its own drawn number, the lowest free
 // index first. WrongNumber is written only when a token finds none left.
 
+#include "game/decimal.h"
 #include "game/form1.h"
 
-void Form1::NumbersValid(bool& valid) {
+int Form1::FirstMisusedSlot() const {
     OneBased<bool, NumberCount> used;
-    for (const int16_t token : State.Tokens) {
+    for (int i = 1; i <= TokenSlots; ++i) {
+        const int16_t token = State.Tokens[i];
         if (token <= 0) {
             continue;
         }
@@ -17,10 +19,28 @@ void Form1::NumbersValid(bool& valid) {
             }
         }
         if (!matched) {
-            State.WrongNumber = token;
-            valid = false;
-            return;
+            return i;
         }
     }
-    valid = true;
+    return 0;
+}
+
+void Form1::NumbersValid(bool& valid) {
+    const int slot = FirstMisusedSlot();
+    valid = slot == 0;
+    if (!valid) {
+        State.WrongNumber = State.Tokens[slot];
+    }
+}
+
+std::u16string Form1::MisusedNumberText(const TokenReading& reading) const {
+    const int slot = FirstMisusedSlot();
+    for (const HeldNumber& held : reading.Held) {
+        if (held.Slot == slot) {
+            return held.Digits.size() > HeldDigitsShown
+                       ? held.Digits.substr(0, HeldDigitsShown) + u"\u2026"
+                       : held.Digits;
+        }
+    }
+    return Decimal(State.WrongNumber);
 }

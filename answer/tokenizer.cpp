@@ -1,11 +1,13 @@
 // Reads the answer text into Tokens, one token per slot. Unknown characters
-// only end a number. Beyond the buffer's 30 slots further tokens are dropped,
-// and a number past 32767 is held at 32767 and reported, so a slot never
-// wraps to a value that would read as an operator code.
+// only end a number. A token that finds no slot after the 30th makes the
+// answer too long: reading stops there and nothing is written past slot 30.
+// A number past 32767 is held at 32767 and reported, with its typed digits,
+// so a slot never wraps to a value that would read as an operator code.
 
 #include <cstdint>
 #include <limits>
 
+#include "game/decimal.h"
 #include "game/form1.h"
 
 namespace {
@@ -39,11 +41,11 @@ int16_t OperatorCode(char16_t c) {
 
 }  // namespace
 
-void Form1::Tokenize(const std::u16string& answer, int16_t& lastSlot, bool& numberTooBig) {
+void Form1::Tokenize(const std::u16string& answer, int16_t& lastSlot, TokenReading& reading) {
     auto& tokens = State.Tokens;
     tokens.Fill(0);
     lastSlot = 1;
-    numberTooBig = false;
+    reading = TokenReading{};
     bool inNumber = false;
 
     // The first token goes into slot 1, every later one into the next slot;
@@ -62,17 +64,27 @@ void Form1::Tokenize(const std::u16string& answer, int16_t& lastSlot, bool& numb
         if (c >= u'0' && c <= u'9') {
             const int digit = c - u'0';
             if (inNumber) {
+                const bool held = !reading.Held.empty() && reading.Held.back().Slot == lastSlot;
+                if (held) {
+                    std::u16string& digits = reading.Held.back().Digits;
+                    if (digits.size() < HeldDigitsKept) {
+                        digits.push_back(c);
+                    }
+                    continue;
+                }
                 const int32_t value = int32_t{tokens[lastSlot]} * 10 + digit;
                 if (value > MaxNumber) {
+                    reading.Held.push_back({lastSlot, Decimal(tokens[lastSlot]) + c});
                     tokens[lastSlot] = MaxNumber;
-                    numberTooBig = true;
+                    reading.Outcome = EvalOutcome::OutOfRange;
                 } else {
                     tokens[lastSlot] = static_cast<int16_t>(value);
                 }
                 continue;
             }
             if (!nextSlot()) {
-                return;  // a 31st token: it and all after it are dropped
+                reading.Outcome = EvalOutcome::TooLong;
+                return;
             }
             tokens[lastSlot] = static_cast<int16_t>(digit);
             inNumber = true;
@@ -84,6 +96,7 @@ void Form1::Tokenize(const std::u16string& answer, int16_t& lastSlot, bool& numb
             continue;
         }
         if (!nextSlot()) {
+            reading.Outcome = EvalOutcome::TooLong;
             return;
         }
         tokens[lastSlot] = code;

@@ -10,6 +10,7 @@
 
 #include "answer/eval_outcome.h"
 #include "answer/eval_pass.h"
+#include "answer/token_reading.h"
 #include "game/forms_runtime.h"
 #include "game/game_state.h"
 
@@ -32,8 +33,9 @@ public:
     void ShowNumbers();
 
     // answer/tokenizer.cpp: fills Tokens from the answer text. lastSlot is in
-    // 1..30; numberTooBig is set when a typed number went past 32767.
-    void Tokenize(const std::u16string& answer, int16_t& lastSlot, bool& numberTooBig);
+    // 1..30; reading tells whether the answer fitted and which typed numbers
+    // went past 32767.
+    void Tokenize(const std::u16string& answer, int16_t& lastSlot, TokenReading& reading);
 
     // answer/evaluator.cpp: the top-level pass over slots 1..lastSlot.
     // valueReached is meaningful only when outcome is EvalOutcome::Value.
@@ -47,6 +49,11 @@ public:
     // number; on failure WrongNumber holds the first that did not.
     void NumbersValid(bool& valid);
 
+    // The misused number as the player typed it: WrongNumber, or the digits
+    // of a number held at 32767 (cut to 20 with "…"). Only after a failed
+    // NumbersValid on the same Tokens.
+    std::u16string MisusedNumberText(const TokenReading& reading) const;
+
     // answer/check_answer.cpp: the verdict box; a solved puzzle stops the
     // clock, disables Command1 and goes to RecordResult.
     void CheckAnswer(const std::u16string& answer);
@@ -56,7 +63,10 @@ public:
     void RecordResult(const int32_t& totalSeconds, const int16_t& valueReached);
 
     // answer/evaluate_answer.cpp: tokenizer then top-level pass, as a
-    // submission runs them.
+    // submission runs them. An answer that was not read whole, or holds a
+    // number past 32767, is not evaluated.
+    void EvaluateAnswer(const std::u16string& answer, int16_t& valueReached, EvalOutcome& outcome,
+                        TokenReading& reading);
     void EvaluateAnswer(const std::u16string& answer, int16_t& valueReached, EvalOutcome& outcome);
 
 private:
@@ -64,4 +74,5 @@ private:
 
     void TreatToken(EvalPass& pass, int16_t& position, bool topLevel, EvalOutcome& outcome);
     int16_t TokenAt(int16_t position) const;
+    int FirstMisusedSlot() const;  // 0 when every number token found its own
 };

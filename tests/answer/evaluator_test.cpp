@@ -30,6 +30,7 @@ std::u16string Repeat(std::u16string_view piece, int times) {
 
 constexpr auto Range = EvalOutcome::OutOfRange;
 constexpr auto ByZero = EvalOutcome::DivisionByZero;
+constexpr auto TooLong = EvalOutcome::TooLong;
 
 std::vector<EvalCase> Cases() {
     return {
@@ -75,7 +76,12 @@ std::vector<EvalCase> Cases() {
         {"unclosed group at the end of 30 slots", u"(" + Repeat(u"1+", 14) + u"1", 15},
         {"30 open parentheses", Repeat(u"(", 30), 0},
         {"group at slot 30", Repeat(u"1+", 14) + u"1(", 15},
-        {"tokens past the 30th are not evaluated", Repeat(u"1+", 15) + u"100", 15},
+        {"exactly 30 tokens are evaluated", Repeat(u"1+", 14) + u"1x", 15},
+        // Past the 30th token the answer was not read whole.
+        {"a 31st token leaves no value", Repeat(u"1+", 15) + u"100", 0, TooLong},
+        {"the player's long answer", u"(((((((((((5x6+50x4)))))))))))x7", 0, TooLong},
+        {"too long wins over a division by zero", u"8/(2-2)" + Repeat(u"+1", 12), 0, TooLong},
+        {"too long wins over a step out of range", u"200x200" + Repeat(u"+1", 14), 0, TooLong},
         // The 16-bit limits.
         {"largest value", u"32767", 32767},
         {"smallest value", u"-32767-1", -32768},
@@ -115,8 +121,8 @@ TEST(EvalGroupPosition, StopsOnTheSlotThatEndedTheGroup) {
     FakeRuntime runtime;
     Form1 form(runtime);
     int16_t lastSlot = 0;
-    bool tooBig = false;
-    form.Tokenize(u"((2+3) 4) 9", lastSlot, tooBig);
+    TokenReading reading;
+    form.Tokenize(u"((2+3) 4) 9", lastSlot, reading);
     int16_t position = 1;
     int16_t result = 0;
     EvalOutcome outcome = EvalOutcome::Value;
@@ -130,8 +136,8 @@ TEST(EvalGroupPosition, UnclosedGroupStopsOnTheEmptySlot) {
     FakeRuntime runtime;
     Form1 form(runtime);
     int16_t lastSlot = 0;
-    bool tooBig = false;
-    form.Tokenize(u"(2+3", lastSlot, tooBig);
+    TokenReading reading;
+    form.Tokenize(u"(2+3", lastSlot, reading);
     int16_t position = 1;
     int16_t result = 0;
     EvalOutcome outcome = EvalOutcome::Value;

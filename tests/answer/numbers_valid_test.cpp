@@ -55,8 +55,8 @@ TEST_P(NumbersValidTest, MatchesTokensAgainstNumbers) {
     }
     form.State.WrongNumber = Untouched;
     int16_t lastSlot = 0;
-    bool tooBig = false;
-    form.Tokenize(c.answer, lastSlot, tooBig);
+    TokenReading reading;
+    form.Tokenize(c.answer, lastSlot, reading);
 
     bool valid = !c.valid;
     form.NumbersValid(valid);
@@ -80,12 +80,12 @@ TEST(NumbersValidSequence, APassAfterAFailureKeepsTheEarlierWrongNumber) {
         form.State.Numbers[j] = drawn[static_cast<std::size_t>(j - 1)];
     }
     int16_t lastSlot = 0;
-    bool tooBig = false;
+    TokenReading reading;
     bool valid = true;
-    form.Tokenize(u"100+100", lastSlot, tooBig);
+    form.Tokenize(u"100+100", lastSlot, reading);
     form.NumbersValid(valid);
     ASSERT_FALSE(valid);
-    form.Tokenize(u"100+1", lastSlot, tooBig);
+    form.Tokenize(u"100+1", lastSlot, reading);
     form.NumbersValid(valid);
     EXPECT_TRUE(valid);
     EXPECT_EQ(form.State.WrongNumber, 100);

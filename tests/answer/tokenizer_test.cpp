@@ -14,7 +14,7 @@ struct TokenizeCase {
     std::u16string answer;
     std::vector<int16_t> leading;  // slots from 1 on; every later slot must be 0
     int16_t lastSlot;
-    bool tooBig = false;
+    EvalOutcome outcome = EvalOutcome::Value;
 };
 
 void PrintTo(const TokenizeCase& c, std::ostream* os) {
@@ -36,6 +36,9 @@ std::vector<int16_t> Alternating(int tokens) {  // 1+1+1... as tokens
     }
     return out;
 }
+
+constexpr auto TooBig = EvalOutcome::OutOfRange;
+constexpr auto TooLong = EvalOutcome::TooLong;
 
 std::vector<TokenizeCase> Cases() {
     std::vector<int16_t> thirty = Alternating(29);
@@ -59,19 +62,38 @@ std::vector<TokenizeCase> Cases() {
         {"underscore is minus", u"3_1", {3, TokMinus, 1}, 3},
         {"case-sensitive: y and Y are skipped", u"2y3Y4", {2, 3, 4}, 3},
         {"largest number that fits", u"32767", {32767}, 1},
-        {"number past 32767 is held and reported", u"32768", {32767}, 1, true},
-        {"overflow in the product", u"40000", {32767}, 1, true},
+        {"number past 32767 is held and reported", u"32768", {32767}, 1, TooBig},
+        {"overflow in the product", u"40000", {32767}, 1, TooBig},
         {"digits after an overflow are consumed",
          u"99999999999999+1",
          {32767, TokPlus, 1},
          3,
-         true},
+         TooBig},
         {"30 tokens fill the buffer", Repeat(u"1+", 15), Alternating(30), 30},
-        {"a 31st token is dropped", Repeat(u"1+", 15) + u"9", Alternating(30), 30},
         {"the 30th number keeps its digits", Repeat(u"1+", 14) + u"1 123", thirty, 30},
-        {"a 31st number never joins the 30th", Repeat(u"1+", 14) + u"1 123 4", thirty, 30},
-        {"overflow after the 30th token is not reported", Repeat(u"1+", 15) + u"99999",
-         Alternating(30), 30},
+        {"unknown characters after 30 tokens", Repeat(u"1+", 15) + u" =.abc", Alternating(30), 30},
+        {"a leading 0 frees its slot for a 30th token", u"0" + Repeat(u"+1", 15),
+         [] {
+             std::vector<int16_t> v = Alternating(30);
+             v.erase(v.begin());
+             v.push_back(1);
+             return v;
+         }(),
+         30},
+        {"a 31st operator makes the answer too long", Repeat(u"1+", 15) + u")", Alternating(30), 30,
+         TooLong},
+        {"a 31st number makes the answer too long", Repeat(u"1+", 15) + u"9", Alternating(30), 30,
+         TooLong},
+        {"a 31st number never joins the 30th", Repeat(u"1+", 14) + u"1 123 4", thirty, 30, TooLong},
+        {"too long wins over a number past 32767", Repeat(u"1+", 15) + u"99999", Alternating(30),
+         30, TooLong},
+        {"too long also after a held number", u"99999" + Repeat(u"+1", 15),
+         [] {
+             std::vector<int16_t> v = Alternating(30);
+             v[0] = 32767;
+             return v;
+         }(),
+         30, TooLong},
     };
 }
 
@@ -82,10 +104,10 @@ TEST_P(TokenizerTest, FillsSlotsInOrder) {
     FakeRuntime runtime;
     Form1 form(runtime);
     int16_t lastSlot = 0;
-    bool tooBig = false;
-    form.Tokenize(c.answer, lastSlot, tooBig);
+    TokenReading reading;
+    form.Tokenize(c.answer, lastSlot, reading);
     EXPECT_EQ(lastSlot, c.lastSlot);
-    EXPECT_EQ(tooBig, c.tooBig);
+    EXPECT_EQ(reading.Outcome, c.outcome);
     for (int i = 1; i <= TokenSlots; ++i) {
         const auto index = static_cast<std::size_t>(i - 1);
         const int16_t expected = index < c.leading.size() ? c.leading[index] : 0;
@@ -99,10 +121,12 @@ TEST(TokenizerReuse, ASecondAnswerClearsTheFirst) {
     FakeRuntime runtime;
     Form1 form(runtime);
     int16_t lastSlot = 0;
-    bool tooBig = false;
-    form.Tokenize(u"1+2+3+4+5", lastSlot, tooBig);
-    form.Tokenize(u"7", lastSlot, tooBig);
+    TokenReading reading;
+    form.Tokenize(Repeat(u"99999+", 20), lastSlot, reading);
+    form.Tokenize(u"7", lastSlot, reading);
     EXPECT_EQ(lastSlot, 1);
+    EXPECT_EQ(reading.Outcome, EvalOutcome::Value);
+    EXPECT_TRUE(reading.Held.empty());
     EXPECT_EQ(form.State.Tokens[1], 7);
     for (int i = 2; i <= TokenSlots; ++i) {
         EXPECT_EQ(form.State.Tokens[i], 0) << "slot " << i;
@@ -114,11 +138,28 @@ TEST(TokenizerLongAnswer, ReadsBeyond32767CharactersToTheEnd) {
     FakeRuntime runtime;
     Form1 form(runtime);
     int16_t lastSlot = 0;
-    bool tooBig = false;
-    form.Tokenize(std::u16string(40000, u' ') + u"25", lastSlot, tooBig);
+    TokenReading reading;
+    form.Tokenize(std::u16string(40000, u' ') + u"25", lastSlot, reading);
     EXPECT_EQ(lastSlot, 1);
     EXPECT_EQ(form.State.Tokens[1], 25);
-    EXPECT_FALSE(tooBig);
+    EXPECT_EQ(reading.Outcome, EvalOutcome::Value);
+}
+
+TEST(TokenizerHeldNumbers, KeepTheirTypedDigitsWithoutLeadingZeros) {
+    FakeRuntime runtime;
+    Form1 form(runtime);
+    int16_t lastSlot = 0;
+    TokenReading reading;
+    const std::u16string longNumber(30, u'7');
+    form.Tokenize(u"0099999+3+32768x" + longNumber, lastSlot, reading);
+    ASSERT_EQ(reading.Held.size(), 3u);
+    EXPECT_EQ(reading.Held[0].Slot, 1);
+    EXPECT_EQ(reading.Held[0].Digits, u"99999");
+    EXPECT_EQ(reading.Held[1].Slot, 5);
+    EXPECT_EQ(reading.Held[1].Digits, u"32768");
+    EXPECT_EQ(reading.Held[2].Slot, 7);
+    EXPECT_EQ(reading.Held[2].Digits, longNumber.substr(0, HeldDigitsKept));
+    EXPECT_EQ(form.State.Tokens[7], 32767);
 }
 
 }  // namespace

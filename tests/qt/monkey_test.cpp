@@ -263,8 +263,8 @@ private:
         FakeRuntime scratchRuntime;
         Form1 scratch(scratchRuntime);
         int16_t lastSlot = 0;
-        bool tooBig = false;
-        scratch.Tokenize(submitted.toStdU16String(), lastSlot, tooBig);
+        TokenReading reading;
+        scratch.Tokenize(submitted.toStdU16String(), lastSlot, reading);
         QVERIFY2(lastSlot >= 1 && lastSlot <= TokenSlots, where + ": LastSlot out of bounds");
         QVERIFY2(scratch.State.Tokens == form.State.Tokens, where + ": Tokens differ");
         for (int i = lastSlot + 1; i <= TokenSlots; ++i) {
