@@ -1,10 +1,11 @@
 #include "game/qt/game_window.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QPalette>
 
 #include <climits>
+
+#include "game/qt/alt_key_filter.h"
 
 namespace {
 
@@ -101,19 +102,6 @@ GameWindow::GameWindow() {
     Timer1->start();
 
     for (QLineEdit* box : {Text1, Text2, Text3}) {
-        box->installEventFilter(this);
+        BlockAltTyping(box);
     }
-}
-
-// An access key whose button is disabled goes unclaimed, and Qt would hand it
-// to the focused text box, which would type the letter. Alt+key types nothing.
-bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const Qt::KeyboardModifiers mods = key->modifiers();
-        if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier)) {
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }

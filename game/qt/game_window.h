@@ -23,7 +23,4 @@ public:
 
     // 1440 twips an inch, 96 pixels an inch: 15 twips a pixel, rounded.
     static int Pixels(int twips) { return (twips + 7) / 15; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };

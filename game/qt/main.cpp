@@ -4,8 +4,8 @@
 
 #include "game/qt/run_game.h"
 
-int main(int argc, char* argv[]) {
-    return RunGame(argc, argv, [](GameWindow& window) {
+int main(int /*argc*/, char* argv[]) {
+    return RunGame(argv[0], [](GameWindow& window) {
         std::random_device entropy;
         return std::make_unique<QtRuntime>(window, (uint64_t{entropy()} << 32) | entropy());
     });

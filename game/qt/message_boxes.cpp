@@ -3,9 +3,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+
+#include "game/qt/alt_key_filter.h"
 
 namespace {
 
@@ -47,5 +50,8 @@ QString ShowTextPrompt(QWidget* parent, const QString& prompt, const QString& ti
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("Aceptar"));
     dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+    for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
+        BlockAltTyping(field);
+    }
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }

@@ -6,14 +6,20 @@
 
 #include "game/form1.h"
 #include "game/qt/display_check.h"
+#include "game/qt/toolkit_spanish.h"
 
-int RunGame(int argc, char* argv[], const MakeRuntime& makeRuntime) {
+int RunGame(char* programName, const MakeRuntime& makeRuntime) {
     if (const std::string reason = MissingDisplayReason(); !reason.empty()) {
         std::fprintf(stderr, "%s\n", reason.c_str());
         return 1;
     }
-    QApplication app(argc, argv);
+    // The game takes no command line: the toolkit's own options (-style,
+    // -qwindowtitle, ...) must not reach it, so it sees the program's name only.
+    int toolkitArgc = 1;
+    char* toolkitArgv[] = {programName, nullptr};
+    QApplication app(toolkitArgc, toolkitArgv);
     QApplication::setApplicationName(QStringLiteral("Quorel"));
+    LoadToolkitSpanish(app);  // before any widget, so none needs retranslating
 
     GameWindow window;
     const std::unique_ptr<QtRuntime> runtime = makeRuntime(window);

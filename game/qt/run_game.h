@@ -10,4 +10,5 @@
 
 using MakeRuntime = std::function<std::unique_ptr<QtRuntime>(GameWindow&)>;
 
-int RunGame(int argc, char* argv[], const MakeRuntime& makeRuntime);
+// The command line is ignored; programName is argv[0].
+int RunGame(char* programName, const MakeRuntime& makeRuntime);

@@ -26,8 +26,8 @@ private:
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
-    return RunGame(argc, argv, [](GameWindow& window) {
+int main(int /*argc*/, char* argv[]) {
+    return RunGame(argv[0], [](GameWindow& window) {
         return std::make_unique<FixedPuzzleRuntime>(window, 0);
     });
 }

@@ -20,6 +20,17 @@ grep -qx "50" <<<"$box" || fail "verdict box text: $box"
 keys Return
 wait_gone Quorel
 
+# Past 30 tokens an answer has no value, even one that would solve.
+keys ctrl+a
+type_text "(100x2)+(5x10)$(printf ')%.0s' {1..20})"  # 31 tokens
+keys alt+h
+wait_window Quorel >/dev/null
+box=$(copy_box)
+grep -qx "respuesta demasiado larga" <<<"$box" || fail "too long answer: $box"
+grep -q "tiempo" <<<"$box" && fail "a too long answer got a time line: $box"
+keys Return
+wait_gone Quorel
+
 # The solve. The focus is back in the answer box.
 keys ctrl+a
 type_text "(100x2)+(5x10)"
@@ -32,6 +43,7 @@ keys Return
 
 # The name prompt, then the listing.
 wait_window "Ha establecido un nuevo récord!" >/dev/null
+keys alt+h  # out of habit: it types nothing into the name
 type_text "Ana"
 keys Return
 wait_window Quorel >/dev/null

@@ -17,21 +17,9 @@
 #include "game/qt/message_boxes.h"
 #include "game/qt/qt_runtime.h"
 #include "tests/support/dialog_buttons.h"
+#include "tests/support/when_modal.h"
 
 namespace {
-
-// Runs check on the next modal dialog as soon as it is open.
-void WhenModal(std::function<void(QWidget*)> check) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, check] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            check(modal);
-        }
-    });
-    poll->start(10);
-}
 
 QStringList ButtonTexts(QWidget* dialog) {
     QStringList texts;

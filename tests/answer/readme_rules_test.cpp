@@ -1,0 +1,73 @@
+// The players' README tells the rules by examples: "`7/2` vale 4", "`...` es
+// demasiado larga". Every such example must give, in the game, what it says.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+
+#include "game/form1.h"
+#include "tests/support/fake_runtime.h"
+
+namespace {
+
+std::string ReadFile(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// UTF-8 to UTF-16, enough for the README (no check for malformed input).
+std::u16string Utf16(const std::string& utf8) {
+    std::u16string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        const int extra = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : 0;
+        char32_t c = extra == 0 ? byte : byte & (0x3F >> extra);
+        for (int k = 1; k <= extra && i + static_cast<std::size_t>(k) < utf8.size(); ++k) {
+            c = (c << 6) |
+                (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
+        }
+        i += static_cast<std::size_t>(extra) + 1;
+        if (c >= 0x10000) {
+            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(c);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(ReadmeRules, EveryExampleGivesWhatItSays) {
+    const std::string readme = ReadFile(QUOREL_README);
+    ASSERT_FALSE(readme.empty());
+    // "`answer` vale N" or "`answer` también vale N", or "`answer` es demasiado
+    // larga"; a line break may fall between the words.
+    const std::regex example(
+        R"(`([^`]+)`\s+(?:(?:también\s+)?vale\s+(-?[0-9]+)|es\s+demasiado\s+larga))");
+    int checked = 0;
+    for (auto it = std::sregex_iterator(readme.begin(), readme.end(), example);
+         it != std::sregex_iterator(); ++it) {
+        const std::string answer = (*it)[1];
+        FakeRuntime runtime;
+        Form1 form(runtime);
+        int16_t value = 0;
+        EvalOutcome outcome = EvalOutcome::Value;
+        form.EvaluateAnswer(Utf16(answer), value, outcome);
+        if ((*it)[2].matched) {
+            EXPECT_EQ(outcome, EvalOutcome::Value) << answer;
+            EXPECT_EQ(value, std::stoi((*it)[2])) << answer;
+        } else {
+            EXPECT_EQ(outcome, EvalOutcome::TooLong) << answer;
+        }
+        ++checked;
+    }
+    // The rules of left to right, halves, 0, unknown characters and length.
+    EXPECT_GE(checked, 12);
+}
