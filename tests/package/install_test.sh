@@ -1,21 +1,59 @@
 #!/usr/bin/env bash
-# `cmake --install` puts the program, desktop entry, icon and metainfo where
-# desktops look for them, and the installed files validate.
+# SPDX-FileCopyrightText: 2026 Los autores de Quorel
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# `cmake --install` puts the programs in games/ (Debian's /usr/games), the
+# manual pages, desktop entry, icon, metainfo and the package's documents
+# where they are looked for, and the installed files validate.
 # Usage: install_test.sh BUILD_DIR
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+stripped=$(mktemp -d)
+trap 'rm -rf "$prefix" "$stripped"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for f in bin/quorel \
-    share/applications/org.quorel.Quorel.desktop \
+programs=(quorel)
+# The companion program is shipped whenever this build has it.
+[ -x "$build/quorel-solucion" ] && programs+=(quorel-solucion)
+
+for f in share/applications/org.quorel.Quorel.desktop \
     share/icons/hicolor/scalable/apps/org.quorel.Quorel.svg \
-    share/metainfo/org.quorel.Quorel.metainfo.xml; do
-    [ -f "$prefix/$f" ] || { echo "FAIL: $f not installed" >&2; exit 1; }
+    share/metainfo/org.quorel.Quorel.metainfo.xml \
+    share/doc/quorel/copyright share/doc/quorel/changelog.gz; do
+    [ -f "$prefix/$f" ] || fail "$f not installed"
 done
-[ -x "$prefix/bin/quorel" ] || { echo "FAIL: quorel is not executable" >&2; exit 1; }
+for p in "${programs[@]}"; do
+    [ -x "$prefix/games/$p" ] || fail "games/$p not installed or not executable"
+    gzip -t "$prefix/share/man/man6/$p.6.gz" || fail "man6/$p.6.gz missing or not gzip"
+done
+[ ! -e "$prefix/bin" ] || fail "bin/ installed: the programs belong in games/"
+# A manual page whose program is not installed documents nothing.
+for page in "$prefix"/share/man/man6/*.6.gz; do
+    name=$(basename "$page" .6.gz)
+    [ -x "$prefix/games/$name" ] || fail "man6/$name.6.gz installed without games/$name"
+done
+
 desktop-file-validate "$prefix/share/applications/org.quorel.Quorel.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.quorel.Quorel.metainfo.xml"
-grep -q '^Categories=Game;LogicGame;$' "$prefix/share/applications/org.quorel.Quorel.desktop"
-echo "install layout: all checks passed"
+grep -q '^Categories=Game;LogicGame;$' "$prefix/share/applications/org.quorel.Quorel.desktop" ||
+    fail "desktop entry categories"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' \
+    "$prefix/share/metainfo/org.quorel.Quorel.metainfo.xml" || fail "metainfo project_license"
+
+# The changelog's latest entry is this version, so the package and its
+# changelog cannot drift apart.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+top=$(zcat "$prefix/share/doc/quorel/changelog.gz" | head -n1)
+[[ "$top" == "quorel ($version) "* ]] || fail "changelog starts '$top', project version $version"
+
+# A stripped install keeps neither symbols nor the compiler's notes.
+cmake --install "$build" --prefix "$stripped" --strip >/dev/null
+for p in "${programs[@]}"; do
+    sections=$(readelf -S -W "$stripped/games/$p")
+    for s in .symtab .comment .debug_info; do
+        ! grep -qF " $s " <<<"$sections" || fail "stripped games/$p still has $s"
+    done
+done
+echo "install layout (${programs[*]}): all checks passed"
