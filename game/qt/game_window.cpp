@@ -6,6 +6,8 @@
 
 #include <climits>
 
+#include "game/qt/target_colours.h"
+
 namespace {
 
 QFont ArialFont(bool bold) {
@@ -57,11 +59,7 @@ GameWindow::GameWindow() {
 
     Text1 = TextBox(this, ArialFont(true), true);
     Text1->setAlignment(Qt::AlignCenter);
-    QPalette colours = Text1->palette();
-    const QPalette system = QApplication::palette();
-    colours.setColor(QPalette::Base, system.color(QPalette::HighlightedText));  // colour 14
-    colours.setColor(QPalette::Text, system.color(QPalette::Button));           // colour 15
-    Text1->setPalette(colours);
+    FollowTargetColours(Text1);
     Place(Text1, 0, 0, 6000, 600);
 
     Text2 = TextBox(this, ArialFont(false), true);

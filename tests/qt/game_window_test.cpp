@@ -9,8 +9,10 @@
 #include <QTest>
 
 #include "game/form1.h"
+#include "game/qt/contrast.h"
 #include "game/qt/game_window.h"
 #include "game/qt/qt_runtime.h"
+#include "game/qt/target_colours.h"
 
 class GameWindowTest : public QObject {
     Q_OBJECT
@@ -95,7 +97,12 @@ private slots:
         const QPalette system = QApplication::palette();
         QCOMPARE(window->Text1->palette().color(QPalette::Base),
                  system.color(QPalette::HighlightedText));
-        QCOMPARE(window->Text1->palette().color(QPalette::Text), system.color(QPalette::Button));
+        // Colour 15 where it contrasts enough with 14; in Qt's light scheme it
+        // does not, and the text is its legible shade.
+        QCOMPARE(window->Text1->palette().color(QPalette::Text),
+                 LegibleTextColour(system.color(QPalette::Button),
+                                   system.color(QPalette::HighlightedText), MinimumTargetContrast));
+        QVERIFY(window->Text1->palette().color(QPalette::Text) != system.color(QPalette::Button));
         QCOMPARE(window->Text1->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
         QCOMPARE(window->Text2->alignment() & Qt::AlignLeft, Qt::AlignLeft);
         QCOMPARE(window->Text2->palette().color(QPalette::Base), system.color(QPalette::Base));
