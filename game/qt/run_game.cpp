@@ -5,9 +5,11 @@
 #include <cstdio>
 
 #include "game/form1.h"
+#include "game/qt/desktop_session.h"
 #include "game/qt/display_check.h"
 
 int RunGame(int argc, char* argv[], const MakeRuntime& makeRuntime) {
+    PrepareDesktopSession();
     if (const std::string reason = MissingDisplayReason(); !reason.empty()) {
         std::fprintf(stderr, "%s\n", reason.c_str());
         return 1;
