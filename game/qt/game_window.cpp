@@ -7,6 +7,7 @@
 #include <climits>
 
 #include "game/qt/target_colours.h"
+#include "game/qt/window_accessibility.h"
 
 namespace {
 
@@ -85,8 +86,8 @@ GameWindow::GameWindow() {
     Text3->setAccessibleName(QStringLiteral("Respuesta"));
     Command1->setAccessibleName(QStringLiteral("Hecho"));
     Command2->setAccessibleName(QStringLiteral("Nuevo"));
-    Label1->setAccessibleName(QStringLiteral("Tiempo"));
-    setAccessibleName(QStringLiteral("Quorel"));
+    Label1->setAccessibleName(SpokenClock(QString()));  // "Tiempo"; each tick adds the time
+    ExposeAsFrame(this);                                // a frame named by the title
 
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);

@@ -218,6 +218,22 @@ private slots:
     void theTimerTicksTheClock() {
         QTRY_COMPARE_WITH_TIMEOUT(window->Label1->text(), QString("0:1"), 5000);
     }
+
+    // A plain QWidget would be a nameless filler, and the name "Tiempo"
+    // alone would hide the time.
+    void screenReadersSeeAFrameWithItsTitleAndTheTime() {
+        QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window);
+        QCOMPARE(frame->role(), QAccessible::Window);
+        QCOMPARE(frame->text(QAccessible::Name), QString("QUOREL"));
+        QCOMPARE(frame->childCount(), 6);
+        QAccessibleInterface* clock = QAccessible::queryAccessibleInterface(window->Label1);
+        QCOMPARE(clock->text(QAccessible::Name), QString("Tiempo"));
+        QTRY_COMPARE_WITH_TIMEOUT(window->Label1->text(), QString("0:1"), 5000);
+        QCOMPARE(clock->text(QAccessible::Name), QString("Tiempo 0:1"));
+        // A plain widget of the game's own is still what it was.
+        QWidget plain;
+        QCOMPARE(QAccessible::queryAccessibleInterface(&plain)->role(), QAccessible::Client);
+    }
 };
 
 QTEST_MAIN(GameWindowTest)
