@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "game/qt/dialog_widths.h"
+
 namespace {
 
 const QString Rule = QStringLiteral("---------------------------\n");
@@ -23,7 +25,7 @@ void ShowMessageBox(QWidget* parent, const QString& text) {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
-    QMessageBox box(parent);
+    WholeLinesMessageBox box(parent);
     box.setWindowTitle(ApplicationTitle);
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
@@ -44,6 +46,7 @@ QString ShowTextPrompt(QWidget* parent, const QString& prompt, const QString& ti
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(title.isEmpty() ? ApplicationTitle : title);
     dialog.setLabelText(prompt);
+    FitTextPrompt(dialog);
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("Aceptar"));
     dialog.setCancelButtonText(QStringLiteral("Cancelar"));
