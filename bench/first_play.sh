@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Time of a first start from source: a fresh clone of this checkout's
-# committed state, then `bash scripts/play` in it, under Xvfb, until the game
-# window is on the screen. The packages must be installed already.
-# Usage: bench/first_play.sh
+# committed state (or of REF), then `bash scripts/play` in it, under Xvfb,
+# until the game window is on the screen. The packages must be installed.
+# Usage: bench/first_play.sh [REF]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tests/e2e/x_session.sh
 git clone --quiet . "$workdir/clone"
+git -C "$workdir/clone" checkout --quiet "${1:-HEAD}"
 start_x
 echo "load before: $(uptime)"
 start=$(date +%s%N)
