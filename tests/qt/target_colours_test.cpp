@@ -2,9 +2,12 @@
 // box, measured from its pixels, in three schemes switched while it runs.
 
 #include <QApplication>
+#include <QColor>
 #include <QImage>
 #include <QPalette>
 #include <QTest>
+
+#include <cmath>
 
 #include "game/qt/contrast.h"
 #include "game/qt/game_window.h"
@@ -109,6 +112,43 @@ private slots:
             QVERIFY(std::abs(legible.hslHueF() - text.hslHueF()) < 0.01);
             QVERIFY(std::abs(legible.hslSaturationF() - text.hslSaturationF()) < 0.01);
         }
+    }
+
+    // The luminance table against the formula, level by level.
+    void luminanceFollowsTheSrgbFormula() {
+        for (int level = 0; level < 256; ++level) {
+            const double c = level / 255.0;
+            const double linear = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+            QVERIFY2(std::abs(RelativeLuminance(QColor(level, level, level)) - linear) < 1e-12,
+                     qPrintable(QString::number(level)));
+        }
+        QVERIFY(std::abs(RelativeLuminance(QColor(0, 255, 0)) - 0.7152) < 1e-12);
+    }
+
+    // Each sixth of the colour circle, on white and on black.
+    void everyHueKeepsItsHueAndSaturation_data() {
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("background");
+        for (const char* name :
+             {"#f0a0a0", "#f0d8a0", "#c8f0a0", "#a0f0c8", "#a0d8f0", "#b8a0f0", "#f0a0d8"}) {
+            QTest::addRow("%s on white", name) << QColor(name) << QColor(Qt::white);
+            const QColor dark = QColor(name).darker(400);
+            QTest::addRow("%s on black", qPrintable(dark.name())) << dark << QColor(Qt::black);
+        }
+    }
+
+    void everyHueKeepsItsHueAndSaturation() {
+        QFETCH(QColor, text);
+        QFETCH(QColor, background);
+        QVERIFY(ContrastRatio(text, background) < 4.5);
+        const QColor legible = LegibleTextColour(text, background, 4.5);
+        QVERIFY(ContrastRatio(legible, background) >= 4.5);
+        QVERIFY2(std::abs(legible.hslHueF() - text.hslHueF()) < 0.01,
+                 qPrintable(legible.name() + " from " + text.name()));
+        QVERIFY2(std::abs(legible.hslSaturationF() - text.hslSaturationF()) < 0.02,
+                 qPrintable(legible.name() + " from " + text.name()));
+        const bool onWhite = background == QColor(Qt::white);
+        QCOMPARE(legible.lightnessF() < text.lightnessF(), onWhite);  // away from the background
     }
 
     void anUnreachableMinimumGivesTheBetterExtreme() {
