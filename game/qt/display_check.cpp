@@ -1,10 +1,11 @@
 #include "game/qt/display_check.h"
 
+#include <netdb.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
-#include <xcb/xcb.h>
 
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -33,14 +34,80 @@ std::string WaylandSocketPath() {
     return std::string(runtime) + "/" + std::string(name);
 }
 
-bool XReachable(std::string_view display) {
-    if (display.empty()) {
+// Whether anything accepts a connection at this address. No protocol is
+// spoken: the server sees a client come and go.
+bool Connects(int family, const sockaddr* address, socklen_t length) {
+    const int socket = ::socket(family, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0) {
         return false;
     }
-    xcb_connection_t* connection = xcb_connect(std::string(display).c_str(), nullptr);
-    const bool failed = xcb_connection_has_error(connection) != 0;
-    xcb_disconnect(connection);
-    return !failed;
+    const bool connected = ::connect(socket, address, length) == 0;
+    ::close(socket);
+    return connected;
+}
+
+// A Unix socket by path, or in the abstract namespace, where the name's
+// length is part of the address.
+bool ConnectsLocal(std::string_view path, bool abstract) {
+    sockaddr_un address{};
+    const std::size_t offset = abstract ? 1 : 0;
+    if (path.empty() || path.size() + offset >= sizeof address.sun_path) {
+        return false;
+    }
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path + offset, path.data(), path.size());
+    const auto length = static_cast<socklen_t>(
+        abstract ? offsetof(sockaddr_un, sun_path) + offset + path.size() : sizeof address);
+    return Connects(AF_UNIX, reinterpret_cast<const sockaddr*>(&address), length);
+}
+
+// Where an X client connects for "[protocol/][host]:number[.screen]": the
+// local socket of display number, or TCP port 6000 + number on the host.
+// Only the connection is tried; the X handshake is Qt's, which it does
+// anyway, so the check costs the start-up next to nothing.
+bool XReachable(std::string_view display) {
+    const std::size_t colon = display.rfind(':');
+    if (colon == std::string_view::npos) {
+        return false;
+    }
+    std::string_view host = display.substr(0, colon);
+    std::string_view protocol;
+    if (const std::size_t slash = host.find('/'); slash != std::string_view::npos) {
+        protocol = host.substr(0, slash);
+        host = host.substr(slash + 1);
+    }
+    int number = 0;
+    std::size_t digits = 0;
+    for (const char c : display.substr(colon + 1)) {
+        if (c < '0' || c > '9' || number > 65535) {
+            break;
+        }
+        number = number * 10 + (c - '0');
+        ++digits;
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (host.empty() || host == "unix" || protocol == "unix") {
+        const std::string path = "/tmp/.X11-unix/X" + std::to_string(number);
+        return ConnectsLocal(path, false) || ConnectsLocal(path, true);
+    }
+    if (host.size() > 2 && host.front() == '[' && host.back() == ']') {
+        host = host.substr(1, host.size() - 2);  // an IPv6 address
+    }
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    if (::getaddrinfo(std::string(host).c_str(), std::to_string(6000 + number).c_str(), &hints,
+                      &found) != 0) {
+        return false;
+    }
+    bool connected = false;
+    for (const addrinfo* a = found; a != nullptr && !connected; a = a->ai_next) {
+        connected = Connects(a->ai_family, a->ai_addr, a->ai_addrlen);
+    }
+    ::freeaddrinfo(found);
+    return connected;
 }
 
 std::string WaylandFailure() {
@@ -65,21 +132,7 @@ bool WaylandReachable() {
     if (!Variable("WAYLAND_SOCKET").empty()) {
         return true;  // a connection handed down by whoever started the game
     }
-    const std::string path = WaylandSocketPath();
-    sockaddr_un address{};
-    if (path.empty() || path.size() >= sizeof address.sun_path) {
-        return false;
-    }
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.data(), path.size());
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (socket < 0) {
-        return false;
-    }
-    const bool connected =
-        ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    ::close(socket);
-    return connected;
+    return ConnectsLocal(WaylandSocketPath(), false);
 }
 
 std::string MissingDisplayReason() {

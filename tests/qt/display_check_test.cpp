@@ -6,28 +6,45 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <netinet/in.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <memory>
 
 #include "game/qt/desktop_session.h"
 #include "game/qt/display_check.h"
 
 namespace {
 
-// A socket that accepts connections as a compositor's would, until destroyed.
+// A socket that accepts connections as a compositor's or an X server's
+// would, until destroyed.
 class ListeningSocket {
 public:
-    explicit ListeningSocket(const QString& path) {
+    // A Unix socket by path, or by name in the abstract namespace.
+    explicit ListeningSocket(const QString& path, bool abstract = false) {
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
-        const QByteArray bytes = path.toLocal8Bit();
-        qstrncpy(address.sun_path, bytes.constData(), sizeof address.sun_path);
-        fd_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        listening_ =
-            fd_ >= 0 &&
-            ::bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-            ::listen(fd_, 8) == 0;
+        const QByteArray name = path.toLocal8Bit();
+        const std::size_t offset = abstract ? 1 : 0;
+        std::memcpy(address.sun_path + offset, name.constData(),
+                    std::min(sizeof address.sun_path - offset - 1, std::size_t(name.size())));
+        const auto length = static_cast<socklen_t>(abstract ? offsetof(sockaddr_un, sun_path) +
+                                                                  offset + std::size_t(name.size())
+                                                            : sizeof address);
+        Listen(AF_UNIX, reinterpret_cast<const sockaddr*>(&address), length);
+    }
+    // TCP on the loopback address.
+    explicit ListeningSocket(int port) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<uint16_t>(port));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        Listen(AF_INET, reinterpret_cast<const sockaddr*>(&address), sizeof address);
     }
     ~ListeningSocket() {
         if (fd_ >= 0) {
@@ -39,6 +56,11 @@ public:
     bool listening() const { return listening_; }
 
 private:
+    void Listen(int family, const sockaddr* address, socklen_t length) {
+        fd_ = ::socket(family, SOCK_STREAM, 0);
+        listening_ = fd_ >= 0 && ::bind(fd_, address, length) == 0 && ::listen(fd_, 8) == 0;
+    }
+
     int fd_ = -1;
     bool listening_ = false;
 };
@@ -76,11 +98,49 @@ private:
         }
     }
 
+    // X displays of this test's own, numbered clear of any real server's:
+    // one by its abstract local socket, one over TCP on the loopback.
+    const int localX_ = 3000 + static_cast<int>(::getpid() % 1000);
+    const int tcpX_ = 50000 + static_cast<int>(::getpid() % 1000);
+    std::unique_ptr<ListeningSocket> localXServer_;
+    std::unique_ptr<ListeningSocket> tcpXServer_;
+
 private slots:
     void initTestCase() {
         QVERIFY(runtime_.isValid());
         live_ = std::make_unique<ListeningSocket>(runtime_.filePath("live-0"));
         QVERIFY(live_->listening());
+        localXServer_ =
+            std::make_unique<ListeningSocket>(QString("/tmp/.X11-unix/X%1").arg(localX_), true);
+        QVERIFY(localXServer_->listening());
+        tcpXServer_ = std::make_unique<ListeningSocket>(6000 + tcpX_);
+        QVERIFY(tcpXServer_->listening());
+    }
+
+    // Display names as X clients read them; only a listening server counts.
+    void xDisplays_data() {
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<bool>("reachable");
+        const QString local = QString::number(localX_);
+        const QString tcp = QString::number(tcpX_);
+        QTest::newRow("local") << ":" + local << true;
+        QTest::newRow("local, with a screen") << ":" + local + ".0" << true;
+        QTest::newRow("local, by the unix protocol") << "unix/:" + local << true;
+        QTest::newRow("local, by the unix host") << "unix:" + local << true;
+        QTest::newRow("over TCP") << "127.0.0.1:" + tcp + ".0" << true;
+        QTest::newRow("over TCP, by the inet protocol") << "inet/127.0.0.1:" + tcp << true;
+        QTest::newRow("local, nobody there") << ":" + QString::number(localX_ + 1) << false;
+        QTest::newRow("over TCP, nobody there")
+            << "127.0.0.1:" + QString::number(tcpX_ + 1) << false;
+        QTest::newRow("no number") << ":" << false;
+        QTest::newRow("no colon") << "localhost" << false;
+    }
+
+    void xDisplays() {
+        QFETCH(QString, display);
+        QFETCH(bool, reachable);
+        Environment("xcb", QString(), display, false);
+        QCOMPARE(MissingDisplayReason().empty(), reachable);
     }
 
     void missingDisplayReason_data() {
