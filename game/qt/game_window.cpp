@@ -87,7 +87,7 @@ GameWindow::GameWindow() {
     Command1->setAccessibleName(QStringLiteral("Hecho"));
     Command2->setAccessibleName(QStringLiteral("Nuevo"));
     Label1->setAccessibleName(SpokenClock(QString()));  // "Tiempo"; each tick adds the time
-    ExposeAsFrame(this);                                // a frame named by the title
+    ExposeGameWindowsAsFrames();                        // a frame named by the title
 
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);

@@ -1,30 +1,29 @@
 #include "game/qt/window_accessibility.h"
 
 #include <QAccessibleWidget>
-#include <QVariant>
-#include <QWidget>
+
+#include "game/qt/game_window.h"
 
 namespace {
 
-constexpr char FrameProperty[] = "quorelAccessibleFrame";
-
 QAccessibleInterface* FrameFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("QWidget") && object != nullptr && object->isWidgetType() &&
-        object->property(FrameProperty).toBool()) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    // A GameWindow declares no meta-object of its own, so it comes as a QWidget.
+    if (className == QLatin1String("QWidget")) {
+        if (auto* window = dynamic_cast<GameWindow*>(object)) {
+            return new QAccessibleWidget(window, QAccessible::Window);
+        }
     }
     return nullptr;
 }
 
 }  // namespace
 
-void ExposeAsFrame(QWidget* window) {
+void ExposeGameWindowsAsFrames() {
     static const bool installed = [] {
         QAccessible::installFactory(FrameFactory);
         return true;
     }();
     Q_UNUSED(installed);
-    window->setProperty(FrameProperty, true);
 }
 
 QString SpokenClock(const QString& shown) {

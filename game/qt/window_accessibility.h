@@ -6,11 +6,9 @@
 
 #include <QString>
 
-class QWidget;
-
-// From now on, screen readers see this top-level widget as a frame named by
-// its window title.
-void ExposeAsFrame(QWidget* window);
+// From now on, screen readers see every game window as a frame named by its
+// title. Cheap enough to call with each window.
+void ExposeGameWindowsAsFrames();
 
 // The clock's accessible name for the time it shows: "Tiempo", then the
 // time, if any ("Tiempo 0:5").
