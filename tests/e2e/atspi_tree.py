@@ -4,7 +4,11 @@ it: the window's tree of roles and names, the clock's time as it changes,
 and the verdict box, the name prompt and the listing as a game goes on.
 Buttons are pressed and answers typed through the same interfaces a screen
 reader offers its user. The game is the fixed-puzzle build (250 from
-2 3 5 7 10 100), already running on the accessibility bus."""
+2 3 5 7 10 100), already running on the accessibility bus.
+With --first-box-only, it stops at the open verdict box: on a compositor
+without a seat, Qt 6.4's Wayland input context dereferences the missing
+keyboard as soon as a focused editable box draws its cursor, which the
+answer box does when the box closes."""
 
 import re
 import sys
@@ -141,6 +145,9 @@ behind = clock_names_heard(clock, 1)
 print("== the clock behind the open box:", behind)
 if not behind:
     fail("no tick behind the verdict box")
+if "--first-box-only" in sys.argv[1:]:
+    print("accessibility tree, up to the first box: all checks passed")
+    sys.exit(0)
 close(verdict, application, "alert", "Quorel")
 
 # The solve: verdict, name prompt, listing.

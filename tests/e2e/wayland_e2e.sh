@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # The game on a Wayland session without X: a headless compositor, no DISPLAY
 # and no QT_QPA_PLATFORM. The window opens natively, titled QUOREL, with the
-# desktop entry's name as its app_id, its client area 392x306, and keeps
-# repainting its clock until it is ended; also where Qt alone would keep to X. Qt's requests are read from
-# WAYLAND_DEBUG. Usage: wayland_e2e.sh PATH_TO_QUOREL
+# desktop entry's name as its app_id and its client area 392x306, and keeps
+# repainting its clock until it is ended; also where Qt alone would keep to
+# X. Qt's requests are read from WAYLAND_DEBUG. Driven through the
+# accessibility stack, the fixed-puzzle build opens its verdict box as a
+# child window of the game's, and the clock ticks on behind it.
+# Usage: wayland_e2e.sh PATH_TO_QUOREL PATH_TO_FIXED_PUZZLE_BUILD
 program=$1
+fixed=$2
 source "$(dirname "$0")/x_session.sh"  # the helpers and a private XDG_RUNTIME_DIR; no X
 unset DISPLAY QT_QPA_PLATFORM WAYLAND_DISPLAY WAYLAND_SOCKET XDG_SESSION_TYPE XDG_CURRENT_DESKTOP
 socket=quorel-test-0
@@ -20,9 +24,12 @@ done
 
 requests() { grep -c -- "$1" "$workdir/program.log" || true; }
 
-# Starts the game with these extra variables and waits for its window.
+# Starts this build of the game with these extra variables and waits for
+# its window.
 start_native() {
-    env WAYLAND_DISPLAY="$socket" WAYLAND_DEBUG=client "$@" "$program" >"$workdir/program.log" 2>&1 &
+    local build=$1
+    shift
+    env WAYLAND_DISPLAY="$socket" WAYLAND_DEBUG=client "$@" "$build" >"$workdir/program.log" 2>&1 &
     program_pid=$!
     pids+=("$program_pid")
     for _ in $(seq 600); do
@@ -45,7 +52,7 @@ end_game() {
     fi
 }
 
-start_native
+start_native "$program"
 grep -F -- '-> xdg_toplevel' "$workdir/program.log" | sed -E 's/^\[[ 0-9.]+\] +//' | sort -u
 [ "$(requests 'set_app_id("org.quorel.Quorel")')" -gt 0 ] || fail "app_id is not the desktop entry's"
 # The client area: Qt draws its own title bar and borders around it.
@@ -61,8 +68,27 @@ done
 echo "frames committed: $(requests 'wl_surface@[0-9]*.commit()')"
 end_game
 
+# What a screen reader reads, over AT-SPI, natively on Wayland: the tree,
+# the clock, a modal box and the ticks behind it.
+eval "$(dbus-launch --sh-syntax)"
+pids+=("$DBUS_SESSION_BUS_PID")
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$workdir/atspi.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 300); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1 && break
+    sleep 0.1
+done
+start_native "$fixed" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+/usr/bin/python3 "$(dirname "$0")/atspi_tree.py" --first-box-only || fail "the accessibility checks failed"
+grep -F -- '-> xdg_toplevel' "$workdir/program.log" | sed -E 's/^\[[ 0-9.]+\] +//' | sort -u
+grep -qF 'set_title("Quorel")' "$workdir/program.log" || fail "no verdict box window"
+grep -qE 'xdg_toplevel@[0-9]+\.set_parent\(xdg_toplevel@[0-9]+\)' "$workdir/program.log" ||
+    fail "the verdict box is not the game window's child"
+end_game
+
 # On a desktop where Qt would keep to X by itself, still native.
-start_native XDG_CURRENT_DESKTOP=GNOME
+start_native "$program" XDG_CURRENT_DESKTOP=GNOME
 [ "$(requests 'set_app_id("org.quorel.Quorel")')" -gt 0 ] || fail "not native on GNOME"
 end_game
 echo "wayland end-to-end: all checks passed"
