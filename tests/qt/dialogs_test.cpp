@@ -183,6 +183,7 @@ private slots:
         form.RecordResult(total, value);
         QCOMPARE(listing, QString("<i>Ana</i>: 0 minutos y 40 segundos: 250 = (100x2)+(5x10)\n"));
     }
+
     // The title bar's font is bold on most desktops; at least the title and
     // a few buttons' room beside it. The field shows a name whole when its
     // cursor, at the end, sits as far from the start as the text is wide.
