@@ -1,28 +1,171 @@
 #include "game/qt/display_check.h"
 
-#include <xcb/xcb.h>
+#include <netdb.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 
+namespace {
+
+std::string_view Variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string_view() : std::string_view(value);
+}
+
+// Where libwayland connects: WAYLAND_DISPLAY, or wayland-0 when it is unset,
+// inside XDG_RUNTIME_DIR unless the name is a path.
+std::string WaylandSocketPath() {
+    std::string_view name = Variable("WAYLAND_DISPLAY");
+    if (name.empty()) {
+        name = "wayland-0";
+    }
+    if (name.front() == '/') {
+        return std::string(name);
+    }
+    const std::string_view runtime = Variable("XDG_RUNTIME_DIR");
+    if (runtime.empty()) {
+        return {};
+    }
+    return std::string(runtime) + "/" + std::string(name);
+}
+
+// Whether anything accepts a connection at this address. No protocol is
+// spoken: the server sees a client come and go.
+bool Connects(int family, const sockaddr* address, socklen_t length) {
+    const int socket = ::socket(family, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0) {
+        return false;
+    }
+    const bool connected = ::connect(socket, address, length) == 0;
+    ::close(socket);
+    return connected;
+}
+
+// A Unix socket by path, or in the abstract namespace, where the name's
+// length is part of the address.
+bool ConnectsLocal(std::string_view path, bool abstract) {
+    sockaddr_un address{};
+    const std::size_t offset = abstract ? 1 : 0;
+    if (path.empty() || path.size() + offset >= sizeof address.sun_path) {
+        return false;
+    }
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path + offset, path.data(), path.size());
+    const auto length = static_cast<socklen_t>(
+        abstract ? offsetof(sockaddr_un, sun_path) + offset + path.size() : sizeof address);
+    return Connects(AF_UNIX, reinterpret_cast<const sockaddr*>(&address), length);
+}
+
+// Where an X client connects for "[protocol/][host]:number[.screen]": the
+// local socket of display number, or TCP port 6000 + number on the host.
+// Only the connection is tried; the X handshake is Qt's, which it does
+// anyway, so the check costs the start-up next to nothing.
+bool XReachable(std::string_view display) {
+    const std::size_t colon = display.rfind(':');
+    if (colon == std::string_view::npos) {
+        return false;
+    }
+    std::string_view host = display.substr(0, colon);
+    std::string_view protocol;
+    if (const std::size_t slash = host.find('/'); slash != std::string_view::npos) {
+        protocol = host.substr(0, slash);
+        host = host.substr(slash + 1);
+    }
+    int number = 0;
+    std::size_t digits = 0;
+    for (const char c : display.substr(colon + 1)) {
+        if (c < '0' || c > '9' || number > 65535) {
+            break;
+        }
+        number = number * 10 + (c - '0');
+        ++digits;
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (host.empty() || host == "unix" || protocol == "unix") {
+        const std::string path = "/tmp/.X11-unix/X" + std::to_string(number);
+        return ConnectsLocal(path, false) || ConnectsLocal(path, true);
+    }
+    if (host.size() > 2 && host.front() == '[' && host.back() == ']') {
+        host = host.substr(1, host.size() - 2);  // an IPv6 address
+    }
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    if (::getaddrinfo(std::string(host).c_str(), std::to_string(6000 + number).c_str(), &hints,
+                      &found) != 0) {
+        return false;
+    }
+    bool connected = false;
+    for (const addrinfo* a = found; a != nullptr && !connected; a = a->ai_next) {
+        connected = Connects(a->ai_family, a->ai_addr, a->ai_addrlen);
+    }
+    ::freeaddrinfo(found);
+    return connected;
+}
+
+std::string WaylandFailure() {
+    const std::string_view name = Variable("WAYLAND_DISPLAY");
+    if (name.empty()) {
+        return "no hay ningún compositor Wayland (WAYLAND_DISPLAY no está definida)";
+    }
+    return "no se puede conectar con el compositor Wayland " + std::string(name);
+}
+
+std::string XFailure() {
+    const std::string_view display = Variable("DISPLAY");
+    if (display.empty()) {
+        return "no hay ninguna pantalla X (DISPLAY no está definida)";
+    }
+    return "no se puede abrir la pantalla X " + std::string(display);
+}
+
+}  // namespace
+
+bool WaylandReachable() {
+    if (!Variable("WAYLAND_SOCKET").empty()) {
+        return true;  // a connection handed down by whoever started the game
+    }
+    return ConnectsLocal(WaylandSocketPath(), false);
+}
+
 std::string MissingDisplayReason() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform != nullptr && std::string_view(platform) != "xcb" &&
-        std::string_view(platform) != "") {
-        return {};  // offscreen, vnc...: Qt reports on those itself
+    // Unset, Qt tries Wayland and X; otherwise the platforms named, in a
+    // list separated by ';', each perhaps with options after a ':'.
+    std::string_view platforms = Variable("QT_QPA_PLATFORM");
+    bool wayland = platforms.empty();
+    bool x = platforms.empty();
+    while (!platforms.empty()) {
+        const std::size_t end = platforms.find(';');
+        const std::string_view entry = platforms.substr(0, end);
+        const std::string_view name = entry.substr(0, entry.find(':'));
+        if (name == "xcb") {
+            x = true;
+        } else if (name.starts_with("wayland")) {
+            wayland = true;
+        } else if (!name.empty()) {
+            return {};  // offscreen, vnc...: Qt reports on those itself
+        }
+        platforms = end == std::string_view::npos ? std::string_view() : platforms.substr(end + 1);
     }
-    const char* display = std::getenv("DISPLAY");
-    if (display == nullptr || *display == '\0') {
-        return "Quorel necesita un escritorio gráfico: no hay ninguna pantalla (DISPLAY no "
-               "está definida).";
+    if ((wayland && WaylandReachable()) || (x && XReachable(Variable("DISPLAY")))) {
+        return {};
     }
-    xcb_connection_t* connection = xcb_connect(display, nullptr);
-    const bool failed = xcb_connection_has_error(connection) != 0;
-    xcb_disconnect(connection);
-    if (failed) {
-        return std::string(
-                   "Quorel necesita un escritorio gráfico: no se puede abrir la pantalla ") +
-               display + ".";
+    std::string reason = "Quorel necesita un escritorio gráfico: ";
+    if (wayland) {
+        reason += WaylandFailure();
     }
-    return {};
+    if (wayland && x) {
+        reason += " y ";
+    }
+    if (x) {
+        reason += XFailure();
+    }
+    return reason + ".";
 }

@@ -4,6 +4,10 @@
 
 #include <string>
 
-// Empty when the platform Qt will use can open a window; otherwise one line,
-// in Spanish, that says why not.
+// Empty when a platform Qt will try can open a window: a Wayland compositor
+// or an X display, or any other platform asked for by name; otherwise one
+// line, in Spanish, that names what was tried.
 std::string MissingDisplayReason();
+
+// Whether a Wayland compositor answers where Qt would look for it.
+bool WaylandReachable();

@@ -6,6 +6,8 @@
 #include <climits>
 
 #include "game/qt/alt_key_filter.h"
+#include "game/qt/target_colours.h"
+#include "game/qt/window_accessibility.h"
 
 namespace {
 
@@ -58,11 +60,7 @@ GameWindow::GameWindow() {
 
     Text1 = TextBox(this, ArialFont(true), true);
     Text1->setAlignment(Qt::AlignCenter);
-    QPalette colours = Text1->palette();
-    const QPalette system = QApplication::palette();
-    colours.setColor(QPalette::Base, system.color(QPalette::HighlightedText));  // colour 14
-    colours.setColor(QPalette::Text, system.color(QPalette::Button));           // colour 15
-    Text1->setPalette(colours);
+    FollowTargetColours(Text1);
     Place(Text1, 0, 0, 6000, 600);
 
     Text2 = TextBox(this, ArialFont(false), true);
@@ -88,8 +86,8 @@ GameWindow::GameWindow() {
     Text3->setAccessibleName(QStringLiteral("Respuesta"));
     Command1->setAccessibleName(QStringLiteral("Hecho"));
     Command2->setAccessibleName(QStringLiteral("Nuevo"));
-    Label1->setAccessibleName(QStringLiteral("Tiempo"));
-    setAccessibleName(QStringLiteral("Quorel"));
+    Label1->setAccessibleName(SpokenClock(QString()));  // "Tiempo"; each tick adds the time
+    ExposeGameWindowsAsFrames();                        // a frame named by the title
 
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);

@@ -9,6 +9,7 @@
 #include <QShortcut>
 
 #include "game/qt/alt_key_filter.h"
+#include "game/qt/dialog_widths.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ void ShowMessageBox(QWidget* parent, const QString& text) {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
-    QMessageBox box(parent);
+    WholeLinesMessageBox box(parent);
     box.setWindowTitle(ApplicationTitle);
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
@@ -47,6 +48,7 @@ QString ShowTextPrompt(QWidget* parent, const QString& prompt, const QString& ti
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(title.isEmpty() ? ApplicationTitle : title);
     dialog.setLabelText(prompt);
+    FitTextPrompt(dialog);
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("Aceptar"));
     dialog.setCancelButtonText(QStringLiteral("Cancelar"));

@@ -4,6 +4,7 @@
 
 #include "game/form1.h"
 #include "game/qt/message_boxes.h"
+#include "game/qt/window_accessibility.h"
 
 namespace {
 
@@ -62,6 +63,8 @@ void QtRuntime::SetText(Control textBox, const std::u16string& text) {
 void QtRuntime::SetCaption(Control label, const std::u16string& caption) {
     if (auto* shown = qobject_cast<QLabel*>(Widget(label))) {
         shown->setText(ToQt(caption));
+        // A screen reader reads the name, not the text, of a named label.
+        shown->setAccessibleName(SpokenClock(shown->text()));
     }
 }
 

@@ -5,10 +5,12 @@
 #include <cstdio>
 
 #include "game/form1.h"
+#include "game/qt/desktop_session.h"
 #include "game/qt/display_check.h"
 #include "game/qt/toolkit_spanish.h"
 
 int RunGame(char* programName, const MakeRuntime& makeRuntime) {
+    PrepareDesktopSession();
     if (const std::string reason = MissingDisplayReason(); !reason.empty()) {
         std::fprintf(stderr, "%s\n", reason.c_str());
         return 1;

@@ -1,13 +1,22 @@
 #!/usr/bin/env bash
 # The real program in a real X server: the window appears, the clock runs,
 # keys and mouse reach it, Alt+N draws a new puzzle, closing ends it.
-# Usage: window_e2e.sh PATH_TO_QUOREL
+# The desktop ties the window to its entry, and so to the game's icon.
+# Usage: window_e2e.sh PATH_TO_QUOREL PATH_TO_DESKTOP_ENTRY
 program=$1
+entry=$2
 source "$(dirname "$0")/x_session.sh"
 
 start_x
 start_window QUOREL "$program"
 [ "$(xdotool getwindowname "$window")" = "QUOREL" ] || fail "title"
+
+# WM_CLASS: instance, then class; the class is the entry's StartupWMClass.
+wm_class=$(xprop -id "$window" WM_CLASS)
+echo "$wm_class"
+startup_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+[ -n "$startup_class" ] || fail "the desktop entry has no StartupWMClass"
+[[ "$wm_class" == *", \"$startup_class\"" ]] || fail "WM_CLASS does not match StartupWMClass=$startup_class"
 
 # The clock label changes once a second.
 first=$(region_sum 133 40 133 267)

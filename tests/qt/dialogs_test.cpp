@@ -4,10 +4,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -167,6 +170,104 @@ private slots:
         const int16_t value = 250;
         form.RecordResult(total, value);
         QCOMPARE(listing, QString("<i>Ana</i>: 0 minutos y 40 segundos: 250 = (100x2)+(5x10)\n"));
+    }
+
+    // The title bar's font is bold on most desktops; at least the title and
+    // a few buttons' room beside it. The field shows a name whole when its
+    // cursor, at the end, sits as far from the start as the text is wide.
+    void thePromptShowsItsTitleAndATwentyFiveCharacterName_data() {
+        QTest::addColumn<int>("characters");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("25 wide characters, the longest name") << 25 << true;
+        QTest::newRow("60 wide characters scroll, as they should") << 60 << false;
+    }
+
+    void thePromptShowsItsTitleAndATwentyFiveCharacterName() {
+        QFETCH(int, characters);
+        QFETCH(bool, whole);
+        const QString title = "Ha establecido un nuevo récord!";
+        int width = 0;
+        int cursorAdvance = 0;
+        int textAdvance = 0;
+        QString titleShown;
+        WhenModal([&](QWidget* modal) {
+            auto* field = modal->findChild<QLineEdit*>();
+            width = modal->width();
+            titleShown = modal->windowTitle();
+            field->clear();
+            const int start = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+            const QString name(characters, QLatin1Char('M'));
+            field->setText(name);
+            field->end(false);
+            field->repaint();  // QLineEdit scrolls as it paints
+            cursorAdvance =
+                field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x() - start;
+            textAdvance = field->fontMetrics().horizontalAdvance(name);
+            ButtonNamed(modal, "Cancelar")->click();
+        });
+        ShowTextPrompt(nullptr, "Introduzca su nombre", title, "Ana");
+        QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        titleFont.setBold(true);
+        const QFontMetrics metrics(titleFont);
+        QCOMPARE(titleShown, title);
+        QVERIFY2(width >= metrics.horizontalAdvance(title) + 4 * metrics.height(),
+                 qPrintable(QString("%1 pixels wide").arg(width)));
+        QVERIFY(width <= QGuiApplication::primaryScreen()->availableGeometry().width());
+        QCOMPARE(std::abs(cursorAdvance - textAdvance) <= 1, whole);
+    }
+
+    // A listing line with a 60-character solution, through the game's own
+    // table: whole on any screen with room for it, and the box never wider
+    // than the screen. The 25-character name needs a screen of 1280 pixels;
+    // the wide-screen run of this test has one.
+    void listingLinesStayWholeWhereTheScreenHasRoom_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("roomFrom");
+        QTest::newRow("a short name") << "Ana" << 800;
+        QTest::newRow("a 25-character name") << "María José Fernández Ruiz" << 1280;
+    }
+
+    void listingLinesStayWholeWhereTheScreenHasRoom() {
+        QFETCH(QString, name);
+        QFETCH(int, roomFrom);
+        const QString solution = "(100x75)-(50x25)+(10x9)-(8x7)+(6x5)-(4x3)+(2x1)-(75/25)+(50/";
+        QCOMPARE(solution.size(), 60);
+        GameWindow window;
+        QtRuntime runtime(window, 1);
+        Form1 form(runtime);
+        runtime.Wire(form);
+        form.FormLoad();
+        form.State.Target = 1000;
+        window.Text3->setText(solution);
+        QString line;
+        int boxWidth = 0;
+        int labelWidth = 0;
+        WhenModal([&](QWidget* prompt) {
+            qobject_cast<QInputDialog*>(prompt)->setTextValue(name);
+            ButtonNamed(prompt, "Aceptar")->click();
+            WhenModal([&](QWidget* box) {
+                auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+                line = label->text().trimmed();
+                boxWidth = box->width();
+                labelWidth = label->contentsRect().width();
+                box->close();
+            });
+        });
+        const int32_t total = 59 * 60 + 59;
+        const int16_t value = 995;
+        form.RecordResult(total, value);
+
+        QCOMPARE(line, name + ": 59 minutos y 59 segundos: 1000 aprox. " + solution);
+        const int screen = QGuiApplication::primaryScreen()->availableGeometry().width();
+        const int advance = QFontMetrics(QApplication::font("QMessageBox")).horizontalAdvance(line);
+        qInfo("screen %d, line %d, box %d pixels", screen, advance, boxWidth);
+        QVERIFY(boxWidth <= screen);
+        if (screen >= roomFrom) {
+            QVERIFY2(labelWidth >= advance,
+                     qPrintable(QString("%1 < %2").arg(labelWidth).arg(advance)));
+        } else {
+            QVERIFY(labelWidth < advance);  // no room: it wraps, within the screen
+        }
     }
 };
 

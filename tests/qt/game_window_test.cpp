@@ -9,8 +9,10 @@
 #include <QTest>
 
 #include "game/form1.h"
+#include "game/qt/contrast.h"
 #include "game/qt/game_window.h"
 #include "game/qt/qt_runtime.h"
+#include "game/qt/target_colours.h"
 
 class GameWindowTest : public QObject {
     Q_OBJECT
@@ -95,7 +97,12 @@ private slots:
         const QPalette system = QApplication::palette();
         QCOMPARE(window->Text1->palette().color(QPalette::Base),
                  system.color(QPalette::HighlightedText));
-        QCOMPARE(window->Text1->palette().color(QPalette::Text), system.color(QPalette::Button));
+        // Colour 15 where it contrasts enough with 14; in Qt's light scheme it
+        // does not, and the text is its legible shade.
+        QCOMPARE(window->Text1->palette().color(QPalette::Text),
+                 LegibleTextColour(system.color(QPalette::Button),
+                                   system.color(QPalette::HighlightedText), MinimumTargetContrast));
+        QVERIFY(window->Text1->palette().color(QPalette::Text) != system.color(QPalette::Button));
         QCOMPARE(window->Text1->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
         QCOMPARE(window->Text2->alignment() & Qt::AlignLeft, Qt::AlignLeft);
         QCOMPARE(window->Text2->palette().color(QPalette::Base), system.color(QPalette::Base));
@@ -210,6 +217,22 @@ private slots:
 
     void theTimerTicksTheClock() {
         QTRY_COMPARE_WITH_TIMEOUT(window->Label1->text(), QString("0:1"), 5000);
+    }
+
+    // A plain QWidget would be a nameless filler, and the name "Tiempo"
+    // alone would hide the time.
+    void screenReadersSeeAFrameWithItsTitleAndTheTime() {
+        QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window);
+        QCOMPARE(frame->role(), QAccessible::Window);
+        QCOMPARE(frame->text(QAccessible::Name), QString("QUOREL"));
+        QCOMPARE(frame->childCount(), 6);
+        QAccessibleInterface* clock = QAccessible::queryAccessibleInterface(window->Label1);
+        QCOMPARE(clock->text(QAccessible::Name), QString("Tiempo"));
+        QTRY_COMPARE_WITH_TIMEOUT(window->Label1->text(), QString("0:1"), 5000);
+        QCOMPARE(clock->text(QAccessible::Name), QString("Tiempo 0:1"));
+        // A plain widget of the game's own is still what it was.
+        QWidget plain;
+        QCOMPARE(QAccessible::queryAccessibleInterface(&plain)->role(), QAccessible::Client);
     }
 };
 

@@ -1,0 +1,20 @@
+#include "game/qt/desktop_session.h"
+
+#include <QGuiApplication>
+
+#include "game/qt/display_check.h"
+
+void PrepareDesktopSession() {
+    // Wayland's app_id: the desktop finds the entry, and so the icon, by it.
+    // Under X the window's class, the application's name, matches the
+    // entry's StartupWMClass instead.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorel.Quorel"));
+
+    // Qt goes native by itself in most Wayland sessions but keeps to X on
+    // some desktops, and when only the default socket is there; without an
+    // X display that would fail.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        WaylandReachable()) {
+        qputenv("QT_QPA_PLATFORM", "wayland");
+    }
+}

@@ -1,0 +1,7 @@
+#pragma once
+// How the game joins the desktop it runs on: as the application of its
+// desktop entry, so that docks and task switchers show the game's own icon
+// and name, and natively on Wayland where no X display is there.
+
+// Before the QApplication is created.
+void PrepareDesktopSession();

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The game on a Wayland session without X: a headless compositor, no DISPLAY
+# and no QT_QPA_PLATFORM. The window opens natively, titled QUOREL, with the
+# desktop entry's name as its app_id and its client area 392x306, and keeps
+# repainting its clock until it is ended; also where Qt alone would keep to
+# X. Qt's requests are read from WAYLAND_DEBUG. Driven through the
+# accessibility stack, the fixed-puzzle build opens its verdict box as a
+# child window of the game's, and the clock ticks on behind it.
+# Usage: wayland_e2e.sh PATH_TO_QUOREL PATH_TO_FIXED_PUZZLE_BUILD
+program=$1
+fixed=$2
+source "$(dirname "$0")/x_session.sh"  # the helpers and a private XDG_RUNTIME_DIR; no X
+unset DISPLAY QT_QPA_PLATFORM WAYLAND_DISPLAY WAYLAND_SOCKET XDG_SESSION_TYPE XDG_CURRENT_DESKTOP
+socket=quorel-test-0
+
+weston --backend=headless-backend.so --socket="$socket" --no-config --idle-time=0 \
+    --log="$workdir/weston.log" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 300); do
+    [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
+    sleep 0.1
+done
+[ -S "$XDG_RUNTIME_DIR/$socket" ] || fail "weston did not start: $(tail -n 5 "$workdir/weston.log")"
+
+requests() { grep -c -- "$1" "$workdir/program.log" || true; }
+
+# Starts this build of the game with these extra variables and waits for
+# its window.
+start_native() {
+    local build=$1
+    shift
+    env WAYLAND_DISPLAY="$socket" WAYLAND_DEBUG=client "$@" "$build" >"$workdir/program.log" 2>&1 &
+    program_pid=$!
+    pids+=("$program_pid")
+    for _ in $(seq 600); do
+        [ "$(requests 'set_title("QUOREL")')" -gt 0 ] && return 0
+        kill -0 "$program_pid" 2>/dev/null || fail "the game ended before its window opened"
+        sleep 0.05
+    done
+    fail "no window titled QUOREL"
+}
+
+# Ends the game as a session would, and checks that it was still running.
+end_game() {
+    kill -0 "$program_pid" 2>/dev/null || fail "the game ended by itself"
+    kill -TERM "$program_pid"
+    local status=0
+    wait "$program_pid" || status=$?
+    [ "$status" -eq 143 ] || fail "the game ended with status $status, not by the signal"
+    if grep -E 'Sanitizer|runtime error' "$workdir/program.log"; then
+        fail "sanitizer report"
+    fi
+}
+
+start_native "$program"
+grep -F -- '-> xdg_toplevel' "$workdir/program.log" | sed -E 's/^\[[ 0-9.]+\] +//' | sort -u
+[ "$(requests 'set_app_id("org.quorel.Quorel")')" -gt 0 ] || fail "app_id is not the desktop entry's"
+# The client area: Qt draws its own title bar and borders around it.
+grep -qE 'damage_buffer\([0-9]+, [0-9]+, 392, 306\)' "$workdir/program.log" ||
+    fail "the client area is not 392x306"
+# The clock repaints every second: new frames keep reaching the compositor.
+frames=$(requests 'wl_surface@[0-9]*.commit()')
+for _ in $(seq 200); do
+    (($(requests 'wl_surface@[0-9]*.commit()') >= frames + 3)) && break
+    sleep 0.05
+done
+(($(requests 'wl_surface@[0-9]*.commit()') >= frames + 3)) || fail "the window stopped repainting"
+echo "frames committed: $(requests 'wl_surface@[0-9]*.commit()')"
+end_game
+
+# What a screen reader reads, over AT-SPI, natively on Wayland: the tree,
+# the clock, a modal box and the ticks behind it.
+eval "$(dbus-launch --sh-syntax)"
+pids+=("$DBUS_SESSION_BUS_PID")
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$workdir/atspi.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 300); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1 && break
+    sleep 0.1
+done
+start_native "$fixed" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+/usr/bin/python3 "$(dirname "$0")/atspi_tree.py" --first-box-only || fail "the accessibility checks failed"
+grep -F -- '-> xdg_toplevel' "$workdir/program.log" | sed -E 's/^\[[ 0-9.]+\] +//' | sort -u
+grep -qF 'set_title("Quorel")' "$workdir/program.log" || fail "no verdict box window"
+grep -qE 'xdg_toplevel@[0-9]+\.set_parent\(xdg_toplevel@[0-9]+\)' "$workdir/program.log" ||
+    fail "the verdict box is not the game window's child"
+end_game
+
+# On a desktop where Qt would keep to X by itself, still native.
+start_native "$program" XDG_CURRENT_DESKTOP=GNOME
+[ "$(requests 'set_app_id("org.quorel.Quorel")')" -gt 0 ] || fail "not native on GNOME"
+end_game
+echo "wayland end-to-end: all checks passed"
