@@ -79,10 +79,5 @@ keys Return
 wait_gone Quorel
 
 # Closing the window ends the program cleanly.
-xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-keys alt+F4
-wait "$program_pid" || fail "the program exited with status $?"
-if grep -E 'Sanitizer|runtime error' "$workdir/program.log"; then
-    fail "sanitizer report"
-fi
+close_window_cleanly
 echo "game end-to-end: all checks passed"

@@ -70,15 +70,7 @@ end_game
 
 # What a screen reader reads, over AT-SPI, natively on Wayland: the tree,
 # the clock, a modal box and the ticks behind it.
-eval "$(dbus-launch --sh-syntax)"
-pids+=("$DBUS_SESSION_BUS_PID")
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$workdir/atspi.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 300); do
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-        >/dev/null 2>&1 && break
-    sleep 0.1
-done
+start_accessibility_bus
 start_native "$fixed" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 /usr/bin/python3 "$(dirname "$0")/atspi_tree.py" --first-box-only || fail "the accessibility checks failed"
 grep -F -- '-> xdg_toplevel' "$workdir/program.log" | sed -E 's/^\[[ 0-9.]+\] +//' | sort -u

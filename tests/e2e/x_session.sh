@@ -112,3 +112,29 @@ copy_box() {
     keys ctrl+c
     xclip -selection clipboard -o 2>/dev/null || true
 }
+
+# A session bus of its own, and the accessibility bus launched on it, as a
+# desktop starts them for a screen reader.
+start_accessibility_bus() {
+    eval "$(dbus-launch --sh-syntax)"
+    pids+=("$DBUS_SESSION_BUS_PID")
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$workdir/atspi.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 300); do
+        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.a11y.Bus.GetAddress >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    fail "the accessibility bus did not start: $(cat "$workdir/atspi.log")"
+}
+
+# Closes the game's window as a player would and checks that the program
+# then ends cleanly, with no sanitizer report.
+close_window_cleanly() {
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+    keys alt+F4
+    wait "$program_pid" || fail "the program exited with status $?"
+    if grep -E 'Sanitizer|runtime error' "$workdir/program.log"; then
+        fail "sanitizer report"
+    fi
+}
