@@ -4,6 +4,7 @@
 // A number past 32767 is held at 32767 and reported, with its typed digits,
 // so a slot never wraps to a value that would read as an operator code.
 
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 
@@ -39,10 +40,20 @@ int16_t OperatorCode(char16_t c) {
     }
 }
 
-}  // namespace
+// The game's reading has no hook to call; an observed reading tells each
+// token, skipped character and the point where reading stopped.
+struct NoReadHook {
+    void operator()(ReadKind, int16_t) const {}
+};
 
-void Form1::Tokenize(const std::u16string& answer, int16_t& lastSlot, TokenReading& reading) {
-    auto& tokens = State.Tokens;
+struct ObserverReadHook {
+    EvalObserver* observer;
+    void operator()(ReadKind kind, int16_t slot) const { observer->OnRead({kind, slot}); }
+};
+
+template <typename Hook>
+void ReadTokens(const std::u16string& answer, OneBased<int16_t, TokenSlots>& tokens,
+                int16_t& lastSlot, TokenReading& reading, const Hook& hook) {
     tokens.Fill(0);
     lastSlot = 1;
     reading = TokenReading{};
@@ -84,8 +95,10 @@ void Form1::Tokenize(const std::u16string& answer, int16_t& lastSlot, TokenReadi
             }
             if (!nextSlot()) {
                 reading.Outcome = EvalOutcome::TooLong;
+                hook(ReadKind::Stopped, lastSlot);
                 return;
             }
+            hook(ReadKind::Token, lastSlot);
             tokens[lastSlot] = static_cast<int16_t>(digit);
             inNumber = true;
             continue;
@@ -93,12 +106,25 @@ void Form1::Tokenize(const std::u16string& answer, int16_t& lastSlot, TokenReadi
         inNumber = false;
         const int16_t code = OperatorCode(c);
         if (code == 0) {
+            hook(ReadKind::Skipped, 0);
             continue;
         }
         if (!nextSlot()) {
             reading.Outcome = EvalOutcome::TooLong;
+            hook(ReadKind::Stopped, lastSlot);
             return;
         }
+        hook(ReadKind::Token, lastSlot);
         tokens[lastSlot] = code;
+    }
+}
+
+}  // namespace
+
+void Form1::Tokenize(const std::u16string& answer, int16_t& lastSlot, TokenReading& reading) {
+    if (Observer == nullptr) {
+        ReadTokens(answer, State.Tokens, lastSlot, reading, NoReadHook{});
+    } else {
+        ReadTokens(answer, State.Tokens, lastSlot, reading, ObserverReadHook{Observer});
     }
 }

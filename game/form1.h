@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "answer/eval_observer.h"
 #include "answer/eval_outcome.h"
 #include "answer/eval_pass.h"
 #include "answer/token_reading.h"
@@ -19,6 +20,9 @@ public:
     explicit Form1(FormsRuntime& runtime) : runtime_(runtime) {}
 
     GameState State;
+
+    // Told every token read and every evaluation step; the game leaves it null.
+    EvalObserver* Observer = nullptr;
 
     // game/form1_events.cpp: the four events the window handles.
     void FormLoad();
@@ -72,7 +76,5 @@ public:
 private:
     FormsRuntime& runtime_;
 
-    void TreatToken(EvalPass& pass, int16_t& position, bool topLevel, EvalOutcome& outcome);
-    int16_t TokenAt(int16_t position) const;
     int FirstMisusedSlot() const;  // 0 when every number token found its own
 };
