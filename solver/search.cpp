@@ -11,10 +11,12 @@
 
 namespace {
 
-constexpr uint8_t NotOffered = 0xFF;
-
 int Digits(int32_t number) {
-    return static_cast<int>(std::to_string(number).size());
+    int digits = 1;
+    for (; number >= 10; number /= 10) {
+        ++digits;
+    }
+    return digits;
 }
 
 }  // namespace
@@ -35,7 +37,10 @@ void Search::Reset(std::span<const int16_t> numbers, bool exact) {
                 table.Sets[static_cast<std::size_t>(j)]->Clear(table.Values);
             }
         }
-        table = Table{};
+        // Keeps the vectors' memory for the next puzzle.
+        table.Built = false;
+        table.Values.clear();
+        table.Parens.clear();
     }
     for (std::size_t k = 0; k < bySize_.size(); ++k) {
         if (bySize_[k] != nullptr) {
@@ -82,12 +87,9 @@ void Search::PrepareMasks() {
     for (unsigned mask = 1; mask <= all; ++mask) {
         canonical_[mask] = Canonical(mask);
         size_[mask] = std::popcount(mask);
-        digits_[mask] = 0;
-        for (int i = 0; i < n_; ++i) {
-            if ((mask >> i & 1u) != 0) {
-                digits_[mask] += Digits(numbers_[static_cast<std::size_t>(i)]);
-            }
-        }
+        const int lowest = std::countr_zero(mask);
+        digits_[mask] =
+            digits_[mask & (mask - 1)] + Digits(numbers_[static_cast<std::size_t>(lowest)]);
         splits_[mask].clear();
     }
     for (int k = 1; k <= n_; ++k) {
@@ -124,19 +126,6 @@ void Search::PrepareMasks() {
     }
 }
 
-void Search::Offer(int32_t value, int parens) {
-    if (value == 0 || !InStepRange(value)) {
-        return;
-    }
-    uint8_t& known = scratch_[static_cast<std::size_t>(value - ValueSet::Min)];
-    if (known == NotOffered) {
-        offered_.push_back(static_cast<int16_t>(value));
-        known = static_cast<uint8_t>(parens);
-    } else if (parens < known) {
-        known = static_cast<uint8_t>(parens);
-    }
-}
-
 // Every pair of values of the two sides, in both orders. A right operand that
 // is itself a step costs a pair of parentheses.
 void Search::BuildTable(uint8_t mask) {
@@ -165,16 +154,20 @@ void Search::BuildTable(uint8_t mask) {
                 Offer(ExactStep(TokTimes, x, y), either);
                 Offer(ExactStep(TokMinus, x, y), xLeft);
                 Offer(ExactStep(TokMinus, y, x), yLeft);
-                if (!exact_ || x % y == 0) {
+                // A quotient below one half rounds to 0, which is no step;
+                // an exact one needs a dividend at least as large.
+                const int32_t ax = std::abs(x);
+                const int32_t ay = std::abs(y);
+                if (exact_ ? ax >= ay && x % y == 0 : 2 * ax >= ay) {
                     Offer(ExactStep(TokDivide, x, y), xLeft);
                 }
-                if (!exact_ || y % x == 0) {
+                if (exact_ ? ay >= ax && y % x == 0 : 2 * ay >= ax) {
                     Offer(ExactStep(TokDivide, y, x), yLeft);
                 }
             }
         }
     }
-    table.Values = offered_;
+    table.Values.assign(offered_.begin(), offered_.end());
     table.Parens.resize(offered_.size());
     for (int j = 0; j < table.Levels; ++j) {
         table.Sets[static_cast<std::size_t>(j)] = TakeSet();
@@ -248,6 +241,7 @@ int Search::MinParensByLookup(uint8_t mask, int32_t lo, int32_t hi, int limit, b
                 if (r.Empty() || cost >= best) {
                     return false;
                 }
+                ++asked_;
                 const int p = MinParens(large, r.Lo, r.Hi, best - cost, any);
                 if (p + cost < best) {
                     best = p + cost;
@@ -358,31 +352,38 @@ SearchResult Search::Run(int32_t target, std::span<const int16_t> numbers, bool 
         return distance;
     };
 
-    const int tabled = lookupRounds_ == 0 ? n_ : std::min(n_, 4);
+    const int tabled = strategy_ == Strategy::Tables ? n_ : std::min(n_, 4);
     int32_t distance = buildSizes(1, tabled);
-    bool allTabled = tabled == n_;
-    if (!allTabled && distance > 0) {
-        if (distance > lookupRounds_) {
-            distance = buildSizes(tabled + 1, n_);
-            allTabled = true;
-        } else {
-            // Closer values can only come from five or six numbers.
-            for (int32_t d = 0; d < distance; ++d) {
-                bool found = false;
-                for (const int32_t v : {target - d, target + d}) {
-                    for (int k = tabled + 1; k <= n_ && !found; ++k) {
-                        for (const uint8_t mask : masksBySize_[static_cast<std::size_t>(k)]) {
-                            if (Reaches(mask, v)) {
-                                found = true;
-                                break;
-                            }
+    if (tabled < n_ && distance > 0) {
+        // Closer values can only come from five or six numbers, no larger
+        // than the bound of all six. Round by round, both sides of the
+        // target are looked up.
+        const int32_t bound = bound_[masksBySize_[static_cast<std::size_t>(n_)].front()];
+        const int32_t first = std::max(0, target - bound);
+        const int32_t last = std::min(distance - 1, target + bound);
+        const uint64_t tableCost = PairCostInAsks * EstimatedPairs();
+        const uint64_t askedBefore = asked_;
+        for (int32_t d = first; d <= last; ++d) {
+            bool found = false;
+            for (const int32_t v : {target - d, target + d}) {
+                for (int k = tabled + 1; k <= n_ && !found; ++k) {
+                    for (const uint8_t mask : masksBySize_[static_cast<std::size_t>(k)]) {
+                        if (Reaches(mask, v)) {
+                            found = true;
+                            break;
                         }
                     }
                 }
-                if (found) {
-                    distance = d;
-                    break;
-                }
+            }
+            if (found) {
+                distance = d;
+                break;
+            }
+            // Once the look-ups have cost as much as the tables would, the
+            // tables: never much more than twice the cheaper way.
+            if (strategy_ == Strategy::Adaptive && asked_ - askedBefore > tableCost) {
+                distance = buildSizes(tabled + 1, n_);
+                break;
             }
         }
     }
@@ -446,4 +447,25 @@ int Search::FewestParentheses(int count, int32_t value) {
         fewest = std::min(fewest, MinParens(mask, value, value, fewest, false));
     }
     return fewest == Unreached ? -1 : fewest;
+}
+
+// Pairs of values that building the tables of five and six numbers would
+// combine. A table of five holds about as many values as it combined pairs,
+// capped at every value there is.
+uint64_t Search::EstimatedPairs() const {
+    std::array<uint64_t, MaskCount> pairs{};
+    uint64_t total = 0;
+    for (int k = 5; k <= n_; ++k) {
+        for (const uint8_t mask : masksBySize_[static_cast<std::size_t>(k)]) {
+            for (const Split& split : splits_[mask]) {
+                auto size = [&](uint8_t side) -> uint64_t {
+                    return tables_[side].Built ? tables_[side].Values.size()
+                                               : std::min<uint64_t>(pairs[side], 65535);
+                };
+                pairs[mask] += size(split.Small) * size(split.Large);
+            }
+            total += pairs[mask];
+        }
+    }
+    return total;
 }

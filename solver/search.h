@@ -47,9 +47,10 @@ public:
     // none does. For tests, which compare lookups with tables.
     int FewestParentheses(int count, int32_t value);
 
-    // How many lookup rounds a search may do before building the tables of
-    // five and six numbers instead; 0 builds them at once. For tests.
-    void SetLookupRounds(int rounds) { lookupRounds_ = rounds; }
+    // Adaptive: five and six numbers are looked up while that costs less
+    // than building their tables. Tests force one way or the other.
+    enum class Strategy { Adaptive, Lookups, Tables };
+    void SetStrategy(Strategy strategy) { strategy_ = strategy; }
 
 private:
     static constexpr int MaskCount = 1 << MaxNumbers;
@@ -75,7 +76,24 @@ private:
     ValueSet* TakeSet();
 
     void BuildTable(uint8_t mask);
-    void Offer(int32_t value, int parens);
+    uint64_t EstimatedPairs() const;
+    // Measured: pairing two values for a table costs about four look-ups.
+    static constexpr uint64_t PairCostInAsks = 4;
+    // Keeps the fewest pairs of parentheses seen for a value while a table
+    // is built. The innermost step of the search: inlined.
+    void Offer(int32_t value, int parens) {
+        if (value == 0 || value < ValueSet::Min || value > ValueSet::Max) {
+            return;
+        }
+        uint8_t& known = scratch_[static_cast<std::size_t>(value - ValueSet::Min)];
+        if (known == NotOffered) {
+            offered_.push_back(static_cast<int16_t>(value));
+            known = static_cast<uint8_t>(parens);
+        } else if (parens < known) {
+            known = static_cast<uint8_t>(parens);
+        }
+    }
+    static constexpr uint8_t NotOffered = 0xFF;
 
     // Fewest pairs of parentheses over the values of mask in [lo, hi], when
     // below limit; limit when there is none. With any, the first value found
@@ -95,7 +113,8 @@ private:
     int n_ = 0;
     bool exact_ = false;
     int32_t target_ = 0;
-    int lookupRounds_ = 12;
+    Strategy strategy_ = Strategy::Adaptive;
+    uint64_t asked_ = 0;  // look-ups so far, the unit of the cost estimates
     std::array<int16_t, MaxNumbers> numbers_{};
     std::array<uint8_t, MaskCount> canonical_{};
     std::array<int, MaskCount> size_{};

@@ -208,9 +208,11 @@ std::string Describe(const Draw& draw, bool exact) {
 
 void CheckAgainstBruteForce(int count, int draws, unsigned seed) {
     std::mt19937 rng(seed);
+    Search adaptive;
     Search lookups;
+    lookups.SetStrategy(Search::Strategy::Lookups);
     Search tables;
-    tables.SetLookupRounds(0);
+    tables.SetStrategy(Search::Strategy::Tables);
     for (int d = 0; d < draws; ++d) {
         const Draw draw = RandomDraw(rng, count);
         const bool exact = d % 3 == 2;
@@ -218,8 +220,10 @@ void CheckAgainstBruteForce(int count, int draws, unsigned seed) {
         BruteForce brute(exact, lengths);
         brute.Run(draw.numbers);
         const BruteForce::Best best = brute.For(draw.target);
-        for (Search* search : {&lookups, &tables}) {
-            SCOPED_TRACE(Describe(draw, exact) + (search == &tables ? " (tablas)" : ""));
+        for (Search* search : {&adaptive, &lookups, &tables}) {
+            SCOPED_TRACE(Describe(draw, exact) + (search == &tables    ? " (tablas)"
+                                                  : search == &lookups ? " (consultas)"
+                                                                       : ""));
             const SearchResult found = search->Run(draw.target, draw.numbers, exact);
             ASSERT_EQ(found.Distance, best.distance);
             ASSERT_EQ(found.Count, best.count);
@@ -251,7 +255,7 @@ TEST(SearchAgainstBruteForce, SixNumbers) {
 TEST(SearchTables, HoldEveryValueWithItsFewestNumbers) {
     std::mt19937 rng(7);
     Search tables;
-    tables.SetLookupRounds(0);
+    tables.SetStrategy(Search::Strategy::Tables);
     for (int d = 0; d < 12; ++d) {
         const Draw draw = RandomDraw(rng, 4 + d % 3);
         const bool exact = d % 2 == 1;
@@ -280,9 +284,9 @@ TEST(SearchTables, HoldEveryValueWithItsFewestNumbers) {
 TEST(SearchLookups, AgreeWithTables) {
     std::mt19937 rng(11);
     Search lookups;
-    lookups.SetLookupRounds(1 << 20);
+    lookups.SetStrategy(Search::Strategy::Lookups);
     Search tables;
-    tables.SetLookupRounds(0);
+    tables.SetStrategy(Search::Strategy::Tables);
     for (int d = 0; d < 16; ++d) {
         const Draw draw = RandomDraw(rng, 5 + d % 2);
         const bool exact = d % 4 >= 2;
