@@ -325,7 +325,6 @@ int Search::Build(uint8_t mask, int32_t lo, int32_t hi, int parens, Expression& 
 
 SearchResult Search::Run(int32_t target, std::span<const int16_t> numbers, bool exact) {
     Reset(numbers, exact);
-    target_ = target;
 
     auto distanceIn = [&](const ValueSet& set) {
         int32_t best = std::numeric_limits<int32_t>::max();
@@ -416,7 +415,7 @@ SearchResult Search::Run(int32_t target, std::span<const int16_t> numbers, bool 
 
     // The shortest text: digits and operators are fixed by the numbers
     // chosen, the rest is parentheses. Ties go to the lower value, then to
-    // the selection of smaller numbers.
+    // the first selection.
     SearchResult result;
     int bestLength = std::numeric_limits<int>::max();
     uint8_t bestMask = 0;

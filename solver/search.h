@@ -12,8 +12,15 @@
 // The values of every selection of up to four numbers are tabulated, each
 // with the fewest parentheses its text needs. Five and six numbers are looked
 // up instead: one side of the last step is enumerated from a table, the other
-// operand is asked for by range (solver/operand_ranges.h). When that would
-// take many look-ups, their tables are built too.
+// operand is asked for by range (solver/operand_ranges.h). Once the look-ups
+// have cost what building the tables of five and six numbers would, those are
+// built instead.
+//
+// Among the answers at the best distance: the fewest numbers, then the
+// shortest text (its digits and operators are fixed by the numbers chosen, so
+// the fewest parentheses for them), then the value below the target, then
+// the first in the search's fixed order. The numbers are sorted first, so the
+// order they are given in does not matter.
 
 #include <array>
 #include <cstdint>
@@ -105,14 +112,12 @@ private:
         return MinParens(mask, value, value, Unreached, true) < Unreached;
     }
 
-    // Adds to out a tree over mask with a value in [lo, hi] and parens pairs.
+    // Adds to out a tree over mask with a value in [lo, hi] and at most parens
+    // pairs, and returns its root.
     int Build(uint8_t mask, int32_t lo, int32_t hi, int parens, Expression& out);
-
-    int32_t Target() const { return target_; }
 
     int n_ = 0;
     bool exact_ = false;
-    int32_t target_ = 0;
     Strategy strategy_ = Strategy::Adaptive;
     uint64_t asked_ = 0;  // look-ups so far, the unit of the cost estimates
     std::array<int16_t, MaxNumbers> numbers_{};

@@ -94,16 +94,30 @@ private:
         }
     }
 
-    std::string Key(std::vector<Item> items) const {
-        std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
-            return std::tie(a.value, a.count, a.length, a.number) <
-                   std::tie(b.value, b.count, b.length, b.number);
-        });
-        std::string key;
-        for (const Item& i : items) {
-            key += std::to_string(i.value) + ',' + std::to_string(i.count) + ',' +
-                   std::to_string(lengths_ ? i.length : 0) + (i.number ? 'n' : 's');
+    // The items as a sorted run of packed words: one state however it was reached.
+    struct Key {
+        std::array<uint32_t, 6> words{};
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& key) const {
+            uint64_t h = 1469598103934665603ULL;
+            for (const uint32_t w : key.words) {
+                h = (h ^ w) * 1099511628211ULL;
+            }
+            return static_cast<std::size_t>(h);
         }
+    };
+    Key KeyOf(const std::vector<Item>& items) const {
+        Key key;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const Item& item = items[i];
+            key.words[i] = static_cast<uint32_t>(item.value + 32768) |
+                           static_cast<uint32_t>(item.count) << 16 |
+                           static_cast<uint32_t>(lengths_ ? item.length : 0) << 19 |
+                           (item.number ? 1u : 0u) << 27;
+        }
+        std::sort(key.words.begin(), key.words.end());  // unused words are 0, no item is
         return key;
     }
 
@@ -118,7 +132,7 @@ private:
         for (const Item& item : items) {
             Record(item);
         }
-        if (items.size() < 2 || !visited_.insert(Key(items)).second) {
+        if (items.size() < 2 || !visited_.insert(KeyOf(items)).second) {
             return;
         }
         for (std::size_t i = 0; i < items.size(); ++i) {
@@ -166,7 +180,7 @@ private:
 
     bool exact_;
     bool lengths_;
-    std::unordered_set<std::string> visited_;
+    std::unordered_set<Key, KeyHash> visited_;
     std::unordered_map<uint64_t, Item> seen_;
 };
 
