@@ -1,7 +1,8 @@
 #pragma once
 // What reading and evaluating an answer does, one event at a time, for a
 // program that shows a player the game's steps. The game observes nothing:
-// Form1::Observer stays null, and every hook is one test of that pointer.
+// Form1::Observer stays null, and its reading and evaluation are instances
+// with no hook at all; a set Observer selects the observed instances.
 
 #include <cstdint>
 

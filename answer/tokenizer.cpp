@@ -3,8 +3,10 @@
 // answer too long: reading stops there and nothing is written past slot 30.
 // A number past 32767 is held at 32767 and reported, with its typed digits,
 // so a slot never wraps to a value that would read as an operator code.
+//
+// The reading is a template over Observed: the game's instance is the plain
+// reading, and only an observed one tells Observer each token.
 
-#include <cstddef>
 #include <cstdint>
 #include <limits>
 
@@ -40,20 +42,11 @@ int16_t OperatorCode(char16_t c) {
     }
 }
 
-// The game's reading has no hook to call; an observed reading tells each
-// token, skipped character and the point where reading stopped.
-struct NoReadHook {
-    void operator()(ReadKind, int16_t) const {}
-};
+}  // namespace
 
-struct ObserverReadHook {
-    EvalObserver* observer;
-    void operator()(ReadKind kind, int16_t slot) const { observer->OnRead({kind, slot}); }
-};
-
-template <typename Hook>
-void ReadTokens(const std::u16string& answer, OneBased<int16_t, TokenSlots>& tokens,
-                int16_t& lastSlot, TokenReading& reading, const Hook& hook) {
+template <bool Observed>
+void Form1::TokenizeAs(const std::u16string& answer, int16_t& lastSlot, TokenReading& reading) {
+    auto& tokens = State.Tokens;
     tokens.Fill(0);
     lastSlot = 1;
     reading = TokenReading{};
@@ -95,10 +88,14 @@ void ReadTokens(const std::u16string& answer, OneBased<int16_t, TokenSlots>& tok
             }
             if (!nextSlot()) {
                 reading.Outcome = EvalOutcome::TooLong;
-                hook(ReadKind::Stopped, lastSlot);
+                if constexpr (Observed) {
+                    Observer->OnRead({ReadKind::Stopped, lastSlot});
+                }
                 return;
             }
-            hook(ReadKind::Token, lastSlot);
+            if constexpr (Observed) {
+                Observer->OnRead({ReadKind::Token, lastSlot});
+            }
             tokens[lastSlot] = static_cast<int16_t>(digit);
             inNumber = true;
             continue;
@@ -106,25 +103,29 @@ void ReadTokens(const std::u16string& answer, OneBased<int16_t, TokenSlots>& tok
         inNumber = false;
         const int16_t code = OperatorCode(c);
         if (code == 0) {
-            hook(ReadKind::Skipped, 0);
+            if constexpr (Observed) {
+                Observer->OnRead({ReadKind::Skipped, 0});
+            }
             continue;
         }
         if (!nextSlot()) {
             reading.Outcome = EvalOutcome::TooLong;
-            hook(ReadKind::Stopped, lastSlot);
+            if constexpr (Observed) {
+                Observer->OnRead({ReadKind::Stopped, lastSlot});
+            }
             return;
         }
-        hook(ReadKind::Token, lastSlot);
+        if constexpr (Observed) {
+            Observer->OnRead({ReadKind::Token, lastSlot});
+        }
         tokens[lastSlot] = code;
     }
 }
 
-}  // namespace
-
 void Form1::Tokenize(const std::u16string& answer, int16_t& lastSlot, TokenReading& reading) {
     if (Observer == nullptr) {
-        ReadTokens(answer, State.Tokens, lastSlot, reading, NoReadHook{});
+        TokenizeAs<false>(answer, lastSlot, reading);
     } else {
-        ReadTokens(answer, State.Tokens, lastSlot, reading, ObserverReadHook{Observer});
+        TokenizeAs<true>(answer, lastSlot, reading);
     }
 }
