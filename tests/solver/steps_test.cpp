@@ -55,18 +55,6 @@ INSTANTIATE_TEST_SUITE_P(
          "  2 + 3 = 5\n"
          "  5 x 10 = 50\n"
          "Resultado: 50\n"},
-        {"a group first",
-         {"2+(3x10)"},
-         "Fichas: 2 + ( 3 x 10 )\n"
-         "Ignora: nada\n"
-         "Pasos:\n"
-         "  empieza con 2\n"
-         "  abre paréntesis\n"
-         "    empieza con 3\n"
-         "    3 x 10 = 30\n"
-         "  cierra paréntesis: el grupo vale 30\n"
-         "  2 + 30 = 32\n"
-         "Resultado: 32\n"},
         {"a value of 0 starts afresh",
          {"5-5x3"},
          "Fichas: 5 - 5 x 3\n"
