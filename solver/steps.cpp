@@ -1,7 +1,7 @@
 #include "solver/steps.h"
 
 #include <algorithm>
-#include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,11 +52,6 @@ std::string Name(const std::u16string& c) {
     }
 }
 
-struct Span {
-    std::size_t Begin = 0;
-    std::size_t End = 0;
-};
-
 // Follows the game's events and words them. Each pass (the top level, or a
 // group) keeps what the words need: whether it had a value, and whether its
 // pending operator was typed since then.
@@ -67,7 +62,7 @@ public:
     void OnRead(const ReadEvent& event) override;
     void OnStep(const StepEvent& event) override;
 
-    std::map<int16_t, Span> Tokens;  // by slot
+    std::set<int16_t> Slots;  // those a token went into
     bool LeadingZeroDropped = false;
     std::vector<std::size_t> Skipped;
     std::optional<std::size_t> StoppedAt;
@@ -84,7 +79,7 @@ private:
     void Say(const std::string& line) {
         Lines.push_back(std::string(2 * passes_.size(), ' ') + line);
     }
-    bool TypedAt(int16_t slot) const { return Tokens.count(slot) != 0; }
+    bool TypedAt(int16_t slot) const { return Slots.count(slot) != 0; }
     std::string PendingWords(const Pass& pass) const;
     void Took(Pass& pass) {
         pass.HadValue = true;
@@ -104,17 +99,12 @@ void Recorder::OnRead(const ReadEvent& event) {
     }
     const std::size_t at = cursor_++;
     switch (event.Kind) {
-        case ReadKind::Token: {
-            std::size_t end = at + 1;
-            while (IsDigit(answer_[at]) && end < answer_.size() && IsDigit(answer_[end])) {
-                ++end;
-            }
+        case ReadKind::Token:
             if (TypedAt(event.Slot)) {
                 LeadingZeroDropped = true;  // only a leading 0 gives up its slot
             }
-            Tokens[event.Slot] = {at, end};
+            Slots.insert(event.Slot);
             return;
-        }
         case ReadKind::Skipped:
             Skipped.push_back(at);
             return;
@@ -270,7 +260,7 @@ void ShowSteps(std::u16string_view answer, const std::optional<Puzzle>& puzzle, 
 
     // The tokens, in slot order, as the game holds them.
     std::string tokens;
-    for (const auto& [slot, span] : recorder.Tokens) {
+    for (const int16_t slot : recorder.Slots) {
         const int16_t token = form.State.Tokens[slot];
         tokens += tokens.empty() ? "" : " ";
         tokens += token >= 0 ? std::to_string(token) : Symbol(token);
