@@ -3,6 +3,9 @@
 // answer too long: reading stops there and nothing is written past slot 30.
 // A number past 32767 is held at 32767 and reported, with its typed digits,
 // so a slot never wraps to a value that would read as an operator code.
+//
+// The reading is a template over Observed: the game's instance is the plain
+// reading, and only an observed one tells Observer each token.
 
 #include <cstdint>
 #include <limits>
@@ -41,7 +44,8 @@ int16_t OperatorCode(char16_t c) {
 
 }  // namespace
 
-void Form1::Tokenize(const std::u16string& answer, int16_t& lastSlot, TokenReading& reading) {
+template <bool Observed>
+void Form1::TokenizeAs(const std::u16string& answer, int16_t& lastSlot, TokenReading& reading) {
     auto& tokens = State.Tokens;
     tokens.Fill(0);
     lastSlot = 1;
@@ -84,7 +88,13 @@ void Form1::Tokenize(const std::u16string& answer, int16_t& lastSlot, TokenReadi
             }
             if (!nextSlot()) {
                 reading.Outcome = EvalOutcome::TooLong;
+                if constexpr (Observed) {
+                    Observer->OnRead({ReadKind::Stopped, lastSlot});
+                }
                 return;
+            }
+            if constexpr (Observed) {
+                Observer->OnRead({ReadKind::Token, lastSlot});
             }
             tokens[lastSlot] = static_cast<int16_t>(digit);
             inNumber = true;
@@ -93,12 +103,29 @@ void Form1::Tokenize(const std::u16string& answer, int16_t& lastSlot, TokenReadi
         inNumber = false;
         const int16_t code = OperatorCode(c);
         if (code == 0) {
+            if constexpr (Observed) {
+                Observer->OnRead({ReadKind::Skipped, 0});
+            }
             continue;
         }
         if (!nextSlot()) {
             reading.Outcome = EvalOutcome::TooLong;
+            if constexpr (Observed) {
+                Observer->OnRead({ReadKind::Stopped, lastSlot});
+            }
             return;
         }
+        if constexpr (Observed) {
+            Observer->OnRead({ReadKind::Token, lastSlot});
+        }
         tokens[lastSlot] = code;
+    }
+}
+
+void Form1::Tokenize(const std::u16string& answer, int16_t& lastSlot, TokenReading& reading) {
+    if (Observer == nullptr) {
+        TokenizeAs<false>(answer, lastSlot, reading);
+    } else {
+        TokenizeAs<true>(answer, lastSlot, reading);
     }
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "answer/eval_observer.h"
 #include "answer/eval_outcome.h"
 #include "answer/eval_pass.h"
 #include "answer/token_reading.h"
@@ -19,6 +20,9 @@ public:
     explicit Form1(FormsRuntime& runtime) : runtime_(runtime) {}
 
     GameState State;
+
+    // Told every token read and every evaluation step; the game leaves it null.
+    EvalObserver* Observer = nullptr;
 
     // game/form1_events.cpp: the four events the window handles.
     void FormLoad();
@@ -72,7 +76,18 @@ public:
 private:
     FormsRuntime& runtime_;
 
+    // The reading and the passes, in the game's instance and in an observed
+    // one that tells Observer (answer/tokenizer.cpp, answer/evaluator.cpp).
+    template <bool Observed>
+    void TokenizeAs(const std::u16string& answer, int16_t& lastSlot, TokenReading& reading);
+    template <bool Observed>
+    void EvalTopLevelAs(const int16_t& lastSlot, int16_t& valueReached, EvalOutcome& outcome);
+    template <bool Observed>
+    void EvalGroupAs(int16_t& position, int16_t& result, EvalOutcome& outcome);
+    template <bool Observed>
     void TreatToken(EvalPass& pass, int16_t& position, bool topLevel, EvalOutcome& outcome);
+    template <bool Observed>
+    void ApplyObserved(EvalPass& pass, int16_t position, EvalOutcome& outcome);
     int16_t TokenAt(int16_t position) const;
     int FirstMisusedSlot() const;  // 0 when every number token found its own
 };

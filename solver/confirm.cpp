@@ -1,0 +1,30 @@
+#include "solver/confirm.h"
+
+#include "game/form1.h"
+#include "solver/quiet_runtime.h"
+#include "solver/utf8.h"
+
+Confirmation ConfirmAnswer(std::string_view text, int32_t value, std::span<const int16_t> numbers) {
+    QuietRuntime runtime;
+    Form1 form(runtime);
+    for (std::size_t i = 0; i < numbers.size() && i < NumberCount; ++i) {
+        form.State.Numbers[static_cast<int>(i) + 1] = numbers[i];
+    }
+    int16_t reached = 0;
+    EvalOutcome outcome = EvalOutcome::Value;
+    TokenReading reading;
+    form.EvaluateAnswer(FromUtf8(text), reached, outcome, reading);
+    bool valid = false;
+    form.NumbersValid(valid);
+    if (outcome != EvalOutcome::Value) {
+        return {false, "el juego no le da valor"};
+    }
+    if (reached != value) {
+        return {false,
+                "el juego le da " + std::to_string(reached) + ", no " + std::to_string(value)};
+    }
+    if (!valid) {
+        return {false, "usa números incorrectos: " + ToUtf8(form.MisusedNumberText(reading))};
+    }
+    return {true, {}};
+}

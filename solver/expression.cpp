@@ -1,0 +1,72 @@
+#include "solver/expression.h"
+
+#include "answer/step_arithmetic.h"
+
+int Expression::AddNumber(int32_t value) {
+    nodes_.push_back({value, 0, -1, -1});
+    return static_cast<int>(nodes_.size()) - 1;
+}
+
+int Expression::AddStep(int16_t op, int left, int right) {
+    const int32_t value = ExactStep(op, nodes_[static_cast<std::size_t>(left)].Value,
+                                    nodes_[static_cast<std::size_t>(right)].Value);
+    nodes_.push_back({value, op, left, right});
+    return static_cast<int>(nodes_.size()) - 1;
+}
+
+int Expression::NumberCount() const {
+    int count = 0;
+    for (const ExpressionNode& node : nodes_) {
+        count += node.Op == 0 ? 1 : 0;
+    }
+    return count;
+}
+
+int Expression::ParenthesisPairs() const {
+    int pairs = 0;
+    for (const ExpressionNode& node : nodes_) {
+        if (node.Op != 0 && nodes_[static_cast<std::size_t>(node.Right)].Op != 0) {
+            ++pairs;
+        }
+    }
+    return pairs;
+}
+
+std::string Expression::Text() const {
+    std::string out;
+    if (!nodes_.empty()) {
+        Write(static_cast<int>(nodes_.size()) - 1, out);
+    }
+    return out;
+}
+
+void Expression::Write(int node, std::string& out) const {
+    const ExpressionNode& n = nodes_[static_cast<std::size_t>(node)];
+    if (n.Op == 0) {
+        out += std::to_string(n.Value);
+        return;
+    }
+    Write(n.Left, out);
+    switch (n.Op) {
+        case TokPlus:
+            out += '+';
+            break;
+        case TokMinus:
+            out += '-';
+            break;
+        case TokTimes:
+            out += 'x';
+            break;
+        default:
+            out += '/';
+            break;
+    }
+    const bool group = nodes_[static_cast<std::size_t>(n.Right)].Op != 0;
+    if (group) {
+        out += '(';
+    }
+    Write(n.Right, out);
+    if (group) {
+        out += ')';
+    }
+}

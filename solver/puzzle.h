@@ -1,0 +1,10 @@
+#pragma once
+// A puzzle as the command line gives it: a target and one to six numbers.
+
+#include <cstdint>
+#include <vector>
+
+struct Puzzle {
+    int32_t Target = 0;
+    std::vector<int16_t> Numbers;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// The toolkit of a program with no window. The solver asks Form1 only to read
+// and evaluate answers, which touch no control, box, timer or clock.
+
+#include "game/forms_runtime.h"
+
+class QuietRuntime : public FormsRuntime {
+public:
+    std::u16string Text(Control) const override { return {}; }
+    void SetText(Control, const std::u16string&) override {}
+    void SetCaption(Control, const std::u16string&) override {}
+    void SetEnabled(Control, bool) override {}
+    void SetFocus(Control) override {}
+    void SetTimerEnabled(bool) override {}
+    void MsgBox(const std::u16string&) override {}
+    std::u16string InputBox(const std::u16string&, const std::u16string&,
+                            const std::u16string&) override {
+        return {};
+    }
+    float Rnd() override { return 0.0f; }
+    void Randomize(int32_t) override {}
+    TimeOfDay Now() const override { return {}; }
+};

@@ -1,0 +1,14 @@
+#pragma once
+// How the game reads and evaluates an answer, shown step by step in Spanish:
+// the tokens it takes and what it skips, then each step in the game's order,
+// groups included, naming the game's quirks where they act. The steps are
+// the game's own evaluation, told by its observer hook.
+
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+#include "solver/puzzle.h"
+
+// With a puzzle, also names a misused number as the game's box does.
+void ShowSteps(std::u16string_view answer, const std::optional<Puzzle>& puzzle, std::ostream& out);

@@ -1,0 +1,9 @@
+#pragma once
+// The command line and the terminal speak UTF-8; the game reads UTF-16.
+
+#include <string>
+#include <string_view>
+
+// Malformed bytes become U+FFFD, which the game skips like any other letter.
+std::u16string FromUtf8(std::string_view text);
+std::string ToUtf8(std::u16string_view text);

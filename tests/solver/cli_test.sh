@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The installed program's streams and exit statuses, as a shell sees them.
+set -uo pipefail
+program=$1
+failures=0
+errors=$(mktemp)
+trap 'rm -f "$errors"' EXIT
+
+# expect STATUS STDOUT STDERR-FIRST-LINE -- ARGS...
+expect() {
+    local status=$1 out=$2 err=$3
+    shift 4
+    local got_out got_err got_status
+    got_out=$("$program" "$@" 2>"$errors")
+    got_status=$?
+    got_err=$(head -n 1 "$errors")
+    if [[ $got_status != "$status" || $got_out != "$out" || $got_err != "$err" ]]; then
+        echo "FAIL: $*"
+        echo "  status $got_status (want $status)"
+        echo "  stdout [$got_out] (want [$out])"
+        echo "  stderr [$got_err] (want [$err])"
+        failures=$((failures + 1))
+    fi
+}
+
+expect 0 "250 = 100x5/2" "" -- 250 2 3 5 7 10 100
+expect 1 $'3 = 2+1\na 997 del objetivo 1000' "" -- 1000 1 2
+expect 2 "" "quorel-solucion: el número «0» no está entre 1 y 32767" -- 250 0
+expect 2 "" "quorel-solucion: opción desconocida: «--nada»" -- --nada
+expect 0 $'Fichas: 5 - 5 x 3\nIgnora: nada\nPasos:\n  empieza con 5\n  5 - 5 = 0\n  el valor es 0, que para el juego es no tener valor: 3 empieza de nuevo (el signo x sigue pendiente)\nResultado: 3' "" -- --pasos 5-5x3
+expect 0 "quorel-solucion (Quorel) 1.0.0" "" -- --version
+
+exit $((failures > 0))
