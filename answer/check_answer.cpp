@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The verdict on a submitted answer: one box with the value reached, a misused
 // number, the time and the penalty. Within 5 of the target with valid numbers
 // the puzzle is solved: the clock stops and the result goes to the table.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What reading and evaluating an answer does, one event at a time, for a
 // program that shows a player the game's steps. The game observes nothing:

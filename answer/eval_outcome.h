@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How the reading and evaluation of an answer ended. Only Value carries a
 // value reached; the others mean the answer has none and can never solve the

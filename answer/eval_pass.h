@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The working values of one evaluation pass (the top level or one group).
 // An accumulator of 0 also means "no value taken yet", which the token rules

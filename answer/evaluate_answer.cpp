@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tokenizer and top-level pass together, as one submission runs them. An
 // answer that was not read whole, or holds a number past 32767, has no value.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Strict left-to-right evaluation of Tokens, with no operator precedence. An
 // accumulator of 0 stands for "no value yet": the next number starts afresh.
 // Each step is computed exactly in 32 bits; a result outside 16 bits, or a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every number token must be matched to its own drawn number, the lowest free
 // index first. WrongNumber is written only when a token finds none left.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One step of the game's arithmetic: an operator applied to two values,
 // computed exactly in 32 bits and then held to the 16-bit range. The evaluator

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What reading an answer learns beside Tokens: whether it fitted into the
 // slots, and how each number held at 32767 was really typed, so that a

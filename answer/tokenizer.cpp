@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads the answer text into Tokens, one token per slot. Unknown characters
 // only end a number. A token that finds no slot after the 30th makes the
 // answer too long: reading stops there and nothing is written past slot 30.

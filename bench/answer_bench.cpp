@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed of one submission's answer checking: a typical full answer, and a
 // pasted answer of a million characters.
 

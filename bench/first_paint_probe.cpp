@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Linked into the start-up benchmark's builds only (the game's and the
 // yardsticks' alike): prints the wall-clock time, in nanoseconds, once the
 // first paint of the first window has been done.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Los autores de Quorel
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Time of a first start from source: a fresh clone of this checkout's
 # committed state (or of REF), then `bash scripts/play` in it, under Xvfb,
 # until the game window is on the screen. The packages must be installed.

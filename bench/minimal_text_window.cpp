@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A second yardstick: the smallest window that draws text, so that the cost
 // of loading fonts shows apart from the game's own.
 #include <QApplication>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed of the best answer (search plus text) on 10,000 puzzles drawn the way
 // the game draws them, by the game's own draw code and random generator.
 // Besides Google Benchmark's mean, the per-puzzle median, 99th percentile and

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Los autores de Quorel
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up of the game against minimal Qt Widgets windows built the same way
 # (each with the same first-paint probe): time from launch to the end of the
 # first paint, and peak memory, medians over N starts each, alternating, in

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary UTF-16 text through tokenizer, evaluator and number-use
 // check, and traps when an invariant of the token buffer breaks.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Text of a fixed number of UTF-16 characters. Assigning pads with blanks or
 // cuts; before the first assignment it holds NUL characters and reads as empty.

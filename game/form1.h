@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The one game window. It owns GameState and every procedure of the game;
 // the procedures live in the folder of their subsystem (answer/, ...).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The services the game takes from its toolkit, and nothing more: the
 // controls' text, caption, enabled state and focus; the one timer; a modal

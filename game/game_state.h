@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The whole state of the one game window: the puzzle, the answer under
 // evaluation, the clock and the best-times table. Nothing else is shared.

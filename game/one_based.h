@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A fixed-size array indexed from 1, as the game's tables are. Every access is
 // checked: an index outside 1..N throws instead of touching memory.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing a puzzle: the target, six numbers sorted ascending, the empty answer
 // box and the clock back at zero. Each puzzle takes exactly 13 draws.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game's pseudo-random generator: uniform single-precision values in
 // [0, 1). Reseeding mixes the seed with an entropy value chosen per start, so

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The table of the five best times since the window opened. A total below the
 // fifth entry's asks for a name and takes its rank (ahead of equal times);
 // every call then lists the table.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The command line of quorel-solucion, in Spanish:
 //   quorel-solucion [--exacta] OBJETIVO N1 [N2 ... N6]

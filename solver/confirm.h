@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The last word on an answer before it is printed: the game itself reads it,
 // as it reads a player's submission, with its own tokenizer, evaluator and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // An answer as a tree of steps over the numbers, and its text as a player
 // types it into the game: left to right, with parentheses only around a right

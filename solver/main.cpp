@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quorel-solucion: the best answer to a puzzle, and any answer explained step
 // by step, as the game computes it.
 

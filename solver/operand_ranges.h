@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The other direction of the game's steps: given one operand and a range the
 // step's result must land in, the values of the unknown operand that put it

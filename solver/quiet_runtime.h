@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The toolkit of a program with no window. The solver asks Form1 only to read
 // and evaluate answers, which touch no control, box, timer or clock.

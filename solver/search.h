@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The search for the best answer to a puzzle: the value closest to the target
 // that an answer over some of the numbers reaches, with the fewest numbers,

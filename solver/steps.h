@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How the game reads and evaluates an answer, shown step by step in Spanish:
 // the tokens it takes and what it skips, then each step in the game's order,

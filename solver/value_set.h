@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A set of the values the game can hold, -32768..32767, as one bit each, with
 // a summary bit per 64-bit word so that a search over a wide range skips empty

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Contrast between two colours as WCAG 2 measures it, and the nearest text
 // colour that reaches a given contrast. Plain colour arithmetic on 8-bit

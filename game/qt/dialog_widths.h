@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Widths for the game's two dialogs, so that what the player reads is not
 // cut or wrapped. Their texts, buttons and behaviour are the dialogs' own.

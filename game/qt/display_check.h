@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Whether a desktop is there to show the window on. Qt aborts with a toolkit
 // error when it cannot reach one; the game says so in one line instead.

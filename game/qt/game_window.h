@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game window's widgets, exactly as the game lays them out: positions and
 // sizes in twips at 15 per pixel, fonts, colours, tab order, access keys. It

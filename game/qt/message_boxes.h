@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game's two modal dialogs, with Spanish buttons whatever the locale.
 // Texts are always shown as plain text: names and answers are the player's

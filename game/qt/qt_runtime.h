@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game's toolkit services on Qt Widgets: the window's controls, its one
 // timer, the two dialogs, random values and the local time. It holds no game

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Checks for a desktop, creates the window and its toolkit layer, runs the
 // game's start-up, shows the window and runs the event loop.

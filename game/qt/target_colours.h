@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The target box's colours: the scheme's system colour 14 behind it and 15
 // for its text, as the window has always drawn them, except that the text

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a screen reader learns beyond the controls' own names. A plain
 // top-level QWidget is exposed as a nameless "filler"; the game window is a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The players' README tells the rules by examples: "`7/2` vale 4", "`...` es
 // demasiado larga". Every such example must give, in the game, what it says.
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Los autores de Quorel
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A screen reader's view of the game through the real accessibility stack:
 # a session bus, the AT-SPI bus and registry, and Qt's bridge, under Xvfb.
 # atspi_tree.py reads and drives the game as a screen reader would.

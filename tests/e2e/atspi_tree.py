@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Los autores de Quorel
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What a screen reader reads from the game, over AT-SPI, the way one reads
 it: the window's tree of roles and names, the clock's time as it changes,
 and the verdict box, the name prompt and the listing as a game goes on.

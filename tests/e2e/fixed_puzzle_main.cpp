@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game with a known puzzle for the end-to-end tests: every puzzle is
 // target 250 with the numbers 2 3 5 7 10 100. Everything else is the real game.
 

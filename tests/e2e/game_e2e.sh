@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Los autores de Quorel
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A whole game with real keys, on the known puzzle 250 from 2 3 5 7 10 100:
 # a miss, then a solve, the name prompt and the listing of best times.
 # Usage: game_e2e.sh PATH_TO_FIXED_PUZZLE_BUILD

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Los autores de Quorel
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game takes no command line: the toolkit's own options change neither its
 # title, nor its size, nor its look. The desktop's environment still applies.
 # Usage: no_command_line_e2e.sh PATH_TO_FIXED_PUZZLE_BUILD

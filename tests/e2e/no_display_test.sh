@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Los autores de Quorel
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Without a desktop, neither a Wayland compositor nor an X display, the game
 # says so in one line that names both, and exits non-zero, instead of a
 # toolkit error. Usage: no_display_test.sh PATH_TO_QUOREL

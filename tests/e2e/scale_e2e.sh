@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Los autores de Quorel
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # On a high-density screen (scale factor 2) the window and every control
 # scale together: the window is twice the size, and scaled back down it looks
 # like the window at scale 1, so nothing new overlaps.

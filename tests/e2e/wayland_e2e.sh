@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Los autores de Quorel
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game on a Wayland session without X: a headless compositor, no DISPLAY
 # and no QT_QPA_PLATFORM. The window opens natively, titled QUOREL, with the
 # desktop entry's name as its app_id and its client area 392x306, and keeps

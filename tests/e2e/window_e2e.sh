@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Los autores de Quorel
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program in a real X server: the window appears, the clock runs,
 # keys and mouse reach it, Alt+N draws a new puzzle, closing ends it.
 # The desktop ties the window to its entry, and so to the game's icon.

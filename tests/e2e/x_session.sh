@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Los autores de Quorel
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the end-to-end tests: a private X server with a window manager,
 # and helpers to drive a window with real key and mouse events.
 # Everything started here is stopped by process id on exit.

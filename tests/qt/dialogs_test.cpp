@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real dialogs on the offscreen platform: the verdict and listing box, the
 // name prompt, and ticks that go on while a box is open.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Which desktops the start-up check accepts, and what it says when there is
 // none. Compositors and X servers are sockets listening here, as theirs do;
 // the end-to-end tests have the real ones.

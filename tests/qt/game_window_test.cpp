@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real widgets on the offscreen platform: layout, fonts, colours, focus,
 // keyboard, and the wiring to the game through the real toolkit layer.
 

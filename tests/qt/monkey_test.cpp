@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ten thousand random events against the real widgets, from a fixed seed that
 // the test prints: clicks, access keys, Tab, Enter, typing, pastes of any
 // length, ticks, and every box and prompt answered at random. After each

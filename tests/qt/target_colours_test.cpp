@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The target box stays legible: WCAG 2 contrast arithmetic, and the rendered
 // box, measured from its pixels, in three schemes switched while it runs.
 

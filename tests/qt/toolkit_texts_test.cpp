@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the toolkit itself shows or takes in the game's text fields: its
 // context menu speaks Spanish, and an Alt key types nothing, in the window's
 // boxes and in the name prompt alike.

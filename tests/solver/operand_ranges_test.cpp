@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The look-up ranges against the game's own step: for each operand and
 // target, the range must hold exactly the values whose step lands in the
 // target.

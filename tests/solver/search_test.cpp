@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The search against an independent brute force: start from the numbers,
 // pick two values, combine them with every operator in both orders, and
 // recurse. Every value met on the way is an answer over the numbers it

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quorel-solucion --pasos: the game's own reading and evaluation, word for
 // word, with each quirk named where it acts.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // An in-memory toolkit for tests: records every text, box and prompt, answers
 // prompts from a script, hands out scripted draws and times of day, and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Runs a check on the next modal dialog as soon as it is open, so a test can
 // look into a dialog that the code under test opens and waits on.
