@@ -57,13 +57,21 @@ void Form1::TokenizeAs(const std::u16string& answer, int16_t& lastSlot, TokenRea
     bool inNumber = false;
 
     // The first token goes into slot 1, every later one into the next slot;
-    // only a leading number 0 is overwritten. False when the buffer is full.
-    auto nextSlot = [&]() {
+    // only a leading number 0 is overwritten. False when the buffer is full:
+    // the answer is too long and reading stops.
+    auto startToken = [&]() {
         if (tokens[lastSlot] != 0 || lastSlot > 1) {
             if (lastSlot == TokenSlots) {
+                reading.Outcome = EvalOutcome::TooLong;
+                if constexpr (Observed) {
+                    Observer->OnRead({ReadKind::Stopped, lastSlot});
+                }
                 return false;
             }
             ++lastSlot;
+        }
+        if constexpr (Observed) {
+            Observer->OnRead({ReadKind::Token, lastSlot});
         }
         return true;
     };
@@ -90,15 +98,8 @@ void Form1::TokenizeAs(const std::u16string& answer, int16_t& lastSlot, TokenRea
                 }
                 continue;
             }
-            if (!nextSlot()) {
-                reading.Outcome = EvalOutcome::TooLong;
-                if constexpr (Observed) {
-                    Observer->OnRead({ReadKind::Stopped, lastSlot});
-                }
+            if (!startToken()) {
                 return;
-            }
-            if constexpr (Observed) {
-                Observer->OnRead({ReadKind::Token, lastSlot});
             }
             tokens[lastSlot] = static_cast<int16_t>(digit);
             inNumber = true;
@@ -112,15 +113,8 @@ void Form1::TokenizeAs(const std::u16string& answer, int16_t& lastSlot, TokenRea
             }
             continue;
         }
-        if (!nextSlot()) {
-            reading.Outcome = EvalOutcome::TooLong;
-            if constexpr (Observed) {
-                Observer->OnRead({ReadKind::Stopped, lastSlot});
-            }
+        if (!startToken()) {
             return;
-        }
-        if constexpr (Observed) {
-            Observer->OnRead({ReadKind::Token, lastSlot});
         }
         tokens[lastSlot] = code;
     }
