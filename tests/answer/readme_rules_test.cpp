@@ -13,6 +13,7 @@
 #include <string>
 
 #include "game/form1.h"
+#include "solver/utf8.h"
 #include "tests/support/fake_runtime.h"
 
 namespace {
@@ -22,28 +23,6 @@ std::string ReadFile(const char* path) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
-}
-
-// UTF-8 to UTF-16, enough for the README (no check for malformed input).
-std::u16string Utf16(const std::string& utf8) {
-    std::u16string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        const int extra = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : 0;
-        char32_t c = extra == 0 ? byte : byte & (0x3F >> extra);
-        for (int k = 1; k <= extra && i + static_cast<std::size_t>(k) < utf8.size(); ++k) {
-            c = (c << 6) |
-                (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
-        }
-        i += static_cast<std::size_t>(extra) + 1;
-        if (c >= 0x10000) {
-            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(c);
-        }
-    }
-    return out;
 }
 
 }  // namespace
@@ -63,7 +42,7 @@ TEST(ReadmeRules, EveryExampleGivesWhatItSays) {
         Form1 form(runtime);
         int16_t value = 0;
         EvalOutcome outcome = EvalOutcome::Value;
-        form.EvaluateAnswer(Utf16(answer), value, outcome);
+        form.EvaluateAnswer(FromUtf8(answer), value, outcome);
         if ((*it)[2].matched) {
             EXPECT_EQ(outcome, EvalOutcome::Value) << answer;
             EXPECT_EQ(value, std::stoi((*it)[2])) << answer;

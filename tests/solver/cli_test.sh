@@ -7,6 +7,7 @@
 # The installed program's streams and exit statuses, as a shell sees them.
 set -uo pipefail
 program=$1
+readme=${2:-}
 failures=0
 errors=$(mktemp)
 trap 'rm -f "$errors"' EXIT
@@ -34,5 +35,27 @@ expect 2 "" "quorel-solucion: el número «0» no está entre 1 y 32767" -- 250 
 expect 2 "" "quorel-solucion: opción desconocida: «--nada»" -- --nada
 expect 0 $'Fichas: 5 - 5 x 3\nIgnora: nada\nPasos:\n  empieza con 5\n  5 - 5 = 0\n  el valor es 0, que para el juego es no tener valor: 3 empieza de nuevo (el signo x sigue pendiente)\nResultado: 3' "" -- --pasos 5-5x3
 expect 0 "quorel-solucion (Quorel) 1.0.0" "" -- --version
+
+# The README's examples: each "    $ quorel-solucion ARGS" block shows what the
+# program prints for them.
+if [ -n "$readme" ]; then
+    shown=0
+    while IFS= read -r args; do
+        want=$(awk -v cmd="    \$ quorel-solucion $args" '
+            $0 == cmd {on = 1; next}
+            on && /^    / && !/^    \$/ {sub(/^    /, ""); print; next}
+            on {exit}' "$readme")
+        # shellcheck disable=SC2086 # the README's arguments, split as a shell would
+        got=$("$program" $args 2>&1)
+        if [ "$got" != "$want" ]; then
+            echo "FAIL: README example quorel-solucion $args"
+            echo "  shown [$want]"
+            echo "  printed [$got]"
+            failures=$((failures + 1))
+        fi
+        shown=$((shown + 1))
+    done < <(sed -n 's/^    \$ quorel-solucion //p' "$readme")
+    [ "$shown" -ge 2 ] || { echo "FAIL: the README shows $shown examples"; failures=$((failures + 1)); }
+fi
 
 exit $((failures > 0))
