@@ -29,6 +29,16 @@ done
 
 requests() { grep -c -- "$1" "$workdir/program.log" || true; }
 
+# Waits, generously for a loaded or instrumented build, for a request that
+# matches this pattern.
+wait_request() {
+    for _ in $(seq 600); do
+        grep -qE -- "$1" "$workdir/program.log" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
 # Starts this build of the game with these extra variables and waits for
 # its window.
 start_native() {
@@ -61,7 +71,7 @@ start_native "$program"
 grep -F -- '-> xdg_toplevel' "$workdir/program.log" | sed -E 's/^\[[ 0-9.]+\] +//' | sort -u
 [ "$(requests 'set_app_id("org.quorel.Quorel")')" -gt 0 ] || fail "app_id is not the desktop entry's"
 # The client area: Qt draws its own title bar and borders around it.
-grep -qE 'damage_buffer\([0-9]+, [0-9]+, 392, 306\)' "$workdir/program.log" ||
+wait_request 'damage_buffer\([0-9]+, [0-9]+, 392, 306\)' ||
     fail "the client area is not 392x306"
 # The clock repaints every second: new frames keep reaching the compositor.
 frames=$(requests 'wl_surface@[0-9]*.commit()')
@@ -79,8 +89,8 @@ start_accessibility_bus
 start_native "$fixed" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 /usr/bin/python3 "$(dirname "$0")/atspi_tree.py" --first-box-only || fail "the accessibility checks failed"
 grep -F -- '-> xdg_toplevel' "$workdir/program.log" | sed -E 's/^\[[ 0-9.]+\] +//' | sort -u
-grep -qF 'set_title("Quorel")' "$workdir/program.log" || fail "no verdict box window"
-grep -qE 'xdg_toplevel@[0-9]+\.set_parent\(xdg_toplevel@[0-9]+\)' "$workdir/program.log" ||
+wait_request 'set_title\("Quorel"\)' || fail "no verdict box window"
+wait_request 'xdg_toplevel@[0-9]+\.set_parent\(xdg_toplevel@[0-9]+\)' ||
     fail "the verdict box is not the game window's child"
 end_game
 
