@@ -9,8 +9,8 @@
 
 #include <climits>
 
-#include "game/qt/alt_key_filter.h"
 #include "game/qt/target_colours.h"
+#include "game/qt/text_field_rules.h"
 #include "game/qt/window_accessibility.h"
 
 namespace {
@@ -104,6 +104,6 @@ GameWindow::GameWindow() {
     Timer1->start();
 
     for (QLineEdit* box : {Text1, Text2, Text3}) {
-        BlockAltTyping(box);
+        ApplyTextFieldRules(box);
     }
 }

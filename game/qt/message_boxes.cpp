@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "game/qt/alt_key_filter.h"
 #include "game/qt/dialog_widths.h"
+#include "game/qt/text_field_rules.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ QString ShowTextPrompt(QWidget* parent, const QString& prompt, const QString& ti
     dialog.setOkButtonText(QStringLiteral("Aceptar"));
     dialog.setCancelButtonText(QStringLiteral("Cancelar"));
     for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
-        BlockAltTyping(field);
+        ApplyTextFieldRules(field);
     }
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }

@@ -11,7 +11,6 @@
 #include "game/form1.h"
 #include "game/qt/desktop_session.h"
 #include "game/qt/display_check.h"
-#include "game/qt/toolkit_spanish.h"
 
 int RunGame(char* programName, const MakeRuntime& makeRuntime) {
     PrepareDesktopSession();
@@ -25,7 +24,6 @@ int RunGame(char* programName, const MakeRuntime& makeRuntime) {
     char* toolkitArgv[] = {programName, nullptr};
     QApplication app(toolkitArgc, toolkitArgv);
     QApplication::setApplicationName(QStringLiteral("Quorel"));
-    LoadToolkitSpanish(app);  // before any widget, so none needs retranslating
 
     GameWindow window;
     const std::unique_ptr<QtRuntime> runtime = makeRuntime(window);

@@ -8,13 +8,16 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-bool LoadToolkitSpanish(QCoreApplication& app) {
-    auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_es"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    QCoreApplication::installTranslator(translator);
-    return true;
+bool EnsureToolkitSpanish() {
+    static const bool loaded = [] {
+        auto* translator = new QTranslator(QCoreApplication::instance());
+        if (!translator->load(QStringLiteral("qtbase_es"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            delete translator;
+            return false;
+        }
+        QCoreApplication::installTranslator(translator);
+        return true;
+    }();
+    return loaded;
 }

@@ -2,14 +2,16 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/qt/alt_key_filter.h"
+#include "game/qt/text_field_rules.h"
 
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "game/qt/toolkit_spanish.h"
+
 namespace {
 
-class AltKeyFilter : public QObject {
+class TextFieldRules : public QObject {
 public:
     using QObject::QObject;
 
@@ -21,6 +23,10 @@ protected:
             if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier)) {
                 return true;
             }
+        } else if (event->type() == QEvent::ContextMenu) {
+            // The menu is the only toolkit text a field shows; its translation
+            // is loaded on the first one, off the path to the window.
+            EnsureToolkitSpanish();
         }
         return QObject::eventFilter(watched, event);
     }
@@ -28,6 +34,6 @@ protected:
 
 }  // namespace
 
-void BlockAltTyping(QWidget* field) {
-    field->installEventFilter(new AltKeyFilter(field));
+void ApplyTextFieldRules(QWidget* field) {
+    field->installEventFilter(new TextFieldRules(field));
 }
