@@ -39,6 +39,18 @@ QStringList ButtonTexts(QWidget* dialog) {
     return texts;
 }
 
+// The real window, its toolkit layer and the game, wired and loaded.
+struct WiredGame {
+    GameWindow window;
+    QtRuntime runtime{window, 1};
+    Form1 form{runtime};
+
+    WiredGame() {
+        runtime.Wire(form);
+        form.FormLoad();
+    }
+};
+
 }  // namespace
 
 class DialogsTest : public QObject {
@@ -130,11 +142,8 @@ private slots:
     }
 
     void theClockMovesOnBehindAnOpenBox() {
-        GameWindow window;
-        QtRuntime runtime(window, 1);
-        Form1 form(runtime);
-        runtime.Wire(form);
-        form.FormLoad();
+        WiredGame game;
+        auto& [window, runtime, form] = game;
         window.show();
         window.Text3->setText("x");  // no number: the box shows 0, the puzzle stays open
         QString labelWhileOpen;
@@ -154,11 +163,8 @@ private slots:
     }
 
     void aSolvedPuzzleListsTheTable() {
-        GameWindow window;
-        QtRuntime runtime(window, 1);
-        Form1 form(runtime);
-        runtime.Wire(form);
-        form.FormLoad();
+        WiredGame game;
+        auto& [window, runtime, form] = game;
         form.State.Target = 250;
         window.Text3->setText("  (100x2)+(5x10) ");
         QString listing;
@@ -236,11 +242,8 @@ private slots:
         QFETCH(int, roomFrom);
         const QString solution = "(100x75)-(50x25)+(10x9)-(8x7)+(6x5)-(4x3)+(2x1)-(75/25)+(50/";
         QCOMPARE(solution.size(), 60);
-        GameWindow window;
-        QtRuntime runtime(window, 1);
-        Form1 form(runtime);
-        runtime.Wire(form);
-        form.FormLoad();
+        WiredGame game;
+        auto& [window, runtime, form] = game;
         form.State.Target = 1000;
         window.Text3->setText(solution);
         QString line;
