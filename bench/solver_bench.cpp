@@ -20,14 +20,14 @@
 #include "game/random_generator.h"
 #include "solver/confirm.h"
 #include "solver/puzzle.h"
-#include "solver/quiet_runtime.h"
+#include "game/null_runtime.h"
 #include "solver/search.h"
 
 namespace {
 
 constexpr int PuzzleCount = 10000;
 
-class DrawingRuntime : public QuietRuntime {
+class DrawingRuntime : public NullRuntime {
 public:
     explicit DrawingRuntime(uint64_t entropy) : random_(entropy) { random_.Reseed(12345); }
     float Rnd() override { return random_.Next(); }

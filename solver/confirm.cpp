@@ -5,11 +5,11 @@
 #include "solver/confirm.h"
 
 #include "game/form1.h"
-#include "solver/quiet_runtime.h"
+#include "game/null_runtime.h"
 #include "solver/utf8.h"
 
 Confirmation ConfirmAnswer(std::string_view text, int32_t value, std::span<const int16_t> numbers) {
-    QuietRuntime runtime;
+    NullRuntime runtime;
     Form1 form(runtime);
     for (std::size_t i = 0; i < numbers.size() && i < NumberCount; ++i) {
         form.State.Numbers[static_cast<int>(i) + 1] = numbers[i];

@@ -12,7 +12,7 @@
 
 #include "answer/step_arithmetic.h"
 #include "game/form1.h"
-#include "solver/quiet_runtime.h"
+#include "game/null_runtime.h"
 #include "solver/utf8.h"
 
 namespace {
@@ -245,7 +245,7 @@ std::string ValueText(int16_t value, EvalOutcome outcome) {
 }  // namespace
 
 void ShowSteps(std::u16string_view answer, const std::optional<Puzzle>& puzzle, std::ostream& out) {
-    QuietRuntime runtime;
+    NullRuntime runtime;
     Form1 form(runtime);
     if (puzzle) {
         form.State.Target = static_cast<int16_t>(puzzle->Target);

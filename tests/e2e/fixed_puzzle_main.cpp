@@ -8,7 +8,7 @@
 #include <array>
 #include <cstddef>
 
-#include "game/qt/run_game.h"
+#include "qt/run_game.h"
 
 namespace {
 

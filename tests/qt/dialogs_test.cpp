@@ -20,9 +20,9 @@
 #include <functional>
 
 #include "game/form1.h"
-#include "game/qt/game_window.h"
-#include "game/qt/message_boxes.h"
-#include "game/qt/qt_runtime.h"
+#include "qt/game_window.h"
+#include "qt/message_boxes.h"
+#include "qt/qt_runtime.h"
 #include "tests/support/dialog_buttons.h"
 #include "tests/support/when_modal.h"
 

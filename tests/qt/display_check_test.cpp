@@ -14,8 +14,8 @@
 
 #include <unistd.h>
 
-#include "game/qt/desktop_session.h"
-#include "game/qt/display_check.h"
+#include "qt/desktop_session.h"
+#include "qt/display_check.h"
 
 namespace {
 

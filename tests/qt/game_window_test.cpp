@@ -13,10 +13,10 @@
 #include <QTest>
 
 #include "game/form1.h"
-#include "game/qt/contrast.h"
-#include "game/qt/game_window.h"
-#include "game/qt/qt_runtime.h"
-#include "game/qt/target_colours.h"
+#include "qt/contrast.h"
+#include "qt/game_window.h"
+#include "qt/qt_runtime.h"
+#include "qt/target_colours.h"
 
 class GameWindowTest : public QObject {
     Q_OBJECT

@@ -21,8 +21,8 @@
 #include <set>
 
 #include "game/form1.h"
-#include "game/qt/game_window.h"
-#include "game/qt/qt_runtime.h"
+#include "qt/game_window.h"
+#include "qt/qt_runtime.h"
 #include "tests/support/dialog_buttons.h"
 #include "tests/support/fake_runtime.h"
 

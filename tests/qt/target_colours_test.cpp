@@ -11,9 +11,9 @@
 
 #include <cmath>
 
-#include "game/qt/contrast.h"
-#include "game/qt/game_window.h"
-#include "game/qt/target_colours.h"
+#include "qt/contrast.h"
+#include "qt/game_window.h"
+#include "qt/target_colours.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "game/qt/game_window.h"
-#include "game/qt/message_boxes.h"
+#include "qt/game_window.h"
+#include "qt/message_boxes.h"
 #include "tests/support/dialog_buttons.h"
 #include "tests/support/when_modal.h"
 

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "game/forms_runtime.h"
+#include "game/null_runtime.h"
 
 class Form1;
 
-class FakeRuntime : public FormsRuntime {
+class FakeRuntime : public NullRuntime {
 public:
     struct Prompt {
         std::u16string prompt;

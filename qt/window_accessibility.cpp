@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/qt/window_accessibility.h"
+#include "qt/window_accessibility.h"
 
 #include <QAccessibleWidget>
 
-#include "game/qt/game_window.h"
+#include "qt/game_window.h"
 
 namespace {
 

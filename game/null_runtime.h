@@ -3,12 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The toolkit of a program with no window. The solver asks Form1 only to read
-// and evaluate answers, which touch no control, box, timer or clock.
+// A toolkit that does nothing: no control, box, timer or clock. Programs that
+// only read and evaluate answers (the solver) run Form1 on it, and the tests'
+// recording toolkit builds on it.
 
 #include "game/forms_runtime.h"
 
-class QuietRuntime : public FormsRuntime {
+class NullRuntime : public FormsRuntime {
 public:
     std::u16string Text(Control) const override { return {}; }
     void SetText(Control, const std::u16string&) override {}

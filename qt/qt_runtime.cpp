@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/qt/qt_runtime.h"
+#include "qt/qt_runtime.h"
 
 #include <QTime>
 
 #include "game/form1.h"
-#include "game/qt/message_boxes.h"
-#include "game/qt/window_accessibility.h"
+#include "qt/message_boxes.h"
+#include "qt/window_accessibility.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <random>
 
-#include "game/qt/run_game.h"
+#include "qt/run_game.h"
 
 int main(int /*argc*/, char* argv[]) {
     return RunGame(argv[0], [](GameWindow& window) {

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/qt/dialog_widths.h"
+#include "qt/dialog_widths.h"
 
 #include <QEvent>
 #include <QFontDatabase>

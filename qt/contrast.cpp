@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/qt/contrast.h"
+#include "qt/contrast.h"
 
 #include <algorithm>
 #include <array>

@@ -2,15 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/qt/run_game.h"
+#include "qt/run_game.h"
 
 #include <QApplication>
 
 #include <cstdio>
 
 #include "game/form1.h"
-#include "game/qt/desktop_session.h"
-#include "game/qt/display_check.h"
+#include "qt/desktop_session.h"
+#include "qt/display_check.h"
 
 int RunGame(char* programName, const MakeRuntime& makeRuntime) {
     PrepareDesktopSession();

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/qt/toolkit_spanish.h"
+#include "qt/toolkit_spanish.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

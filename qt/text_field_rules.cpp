@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/qt/text_field_rules.h"
+#include "qt/text_field_rules.h"
 
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "game/qt/toolkit_spanish.h"
+#include "qt/toolkit_spanish.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/qt/message_boxes.h"
+#include "qt/message_boxes.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "game/qt/dialog_widths.h"
-#include "game/qt/text_field_rules.h"
+#include "qt/dialog_widths.h"
+#include "qt/text_field_rules.h"
 
 namespace {
 

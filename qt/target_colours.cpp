@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/qt/target_colours.h"
+#include "qt/target_colours.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QPalette>
 #include <QWidget>
 
-#include "game/qt/contrast.h"
+#include "qt/contrast.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 // state; Wire() forwards the window's clicks and ticks to Form1.
 
 #include "game/forms_runtime.h"
-#include "game/qt/game_window.h"
+#include "qt/game_window.h"
 #include "game/random_generator.h"
 
 class Form1;

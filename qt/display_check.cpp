@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/qt/display_check.h"
+#include "qt/display_check.h"
 
 #include <netdb.h>
 #include <sys/socket.h>

@@ -2,16 +2,16 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/qt/game_window.h"
+#include "qt/game_window.h"
 
 #include <QApplication>
 #include <QPalette>
 
 #include <climits>
 
-#include "game/qt/target_colours.h"
-#include "game/qt/text_field_rules.h"
-#include "game/qt/window_accessibility.h"
+#include "qt/target_colours.h"
+#include "qt/text_field_rules.h"
+#include "qt/window_accessibility.h"
 
 namespace {
 

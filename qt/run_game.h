@@ -9,8 +9,8 @@
 #include <functional>
 #include <memory>
 
-#include "game/qt/game_window.h"
-#include "game/qt/qt_runtime.h"
+#include "qt/game_window.h"
+#include "qt/qt_runtime.h"
 
 using MakeRuntime = std::function<std::unique_ptr<QtRuntime>(GameWindow&)>;
 

@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/qt/desktop_session.h"
+#include "qt/desktop_session.h"
 
 #include <QGuiApplication>
 
-#include "game/qt/display_check.h"
+#include "qt/display_check.h"
 
 void PrepareDesktopSession() {
     // Wayland's app_id: the desktop finds the entry, and so the icon, by it.
