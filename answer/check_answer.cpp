@@ -11,26 +11,13 @@
 #include <cstdlib>
 #include <limits>
 
+#include "answer/value_line.h"
 #include "game/decimal.h"
 #include "game/form1.h"
 
 namespace {
 
 constexpr int32_t MaxDistanceForSolved = 5;
-
-std::u16string ValueLine(int16_t valueReached, EvalOutcome outcome) {
-    switch (outcome) {
-        case EvalOutcome::Value:
-            return Decimal(valueReached);
-        case EvalOutcome::OutOfRange:
-            return u"resultado fuera de rango";
-        case EvalOutcome::DivisionByZero:
-            return u"división por cero";
-        case EvalOutcome::TooLong:
-            return u"respuesta demasiado larga";
-    }
-    return {};
-}
 
 }  // namespace
 

@@ -5,8 +5,7 @@
 #pragma once
 // What reading and evaluating an answer does, one event at a time, for a
 // program that shows a player the game's steps. The game observes nothing:
-// Form1::Observer stays null, and its reading and evaluation are instances
-// with no hook at all; a set Observer selects the observed instances.
+// Form1::Observer stays null, and each event costs it one test of that.
 
 #include <cstdint>
 

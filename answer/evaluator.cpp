@@ -6,9 +6,6 @@
 // accumulator of 0 stands for "no value yet": the next number starts afresh.
 // Each step is computed exactly in 32 bits; a result outside 16 bits, or a
 // division by 0, stops the evaluation and the answer has no value.
-//
-// The passes are templates over Observed: the game's instance is the plain
-// evaluation, and only an observed one tells Observer each step.
 
 #include <cstdint>
 
@@ -48,20 +45,18 @@ void ApplyAndReset(EvalPass& pass, EvalOutcome& outcome) {
 }
 
 // The step just applied, or a group's value that found no operator.
-void TellApplied(EvalObserver* observer, const EvalPass& before, const EvalPass& after,
-                 int16_t slot, EvalOutcome outcome) {
+StepEvent AppliedStep(const EvalPass& before, const EvalPass& after, int16_t slot,
+                      EvalOutcome outcome) {
     if (before.PendingOperator == 0) {
-        observer->OnStep(
-            {.Kind = StepKind::GroupIgnored, .Slot = slot, .Value = before.RightOperand});
-        return;
+        return {.Kind = StepKind::GroupIgnored, .Slot = slot, .Value = before.RightOperand};
     }
-    observer->OnStep({.Kind = StepKind::Applied,
-                      .Slot = slot,
-                      .Token = before.PendingOperator,
-                      .Left = before.Accumulator,
-                      .Right = before.RightOperand,
-                      .Value = after.Accumulator,
-                      .Outcome = outcome});
+    return {.Kind = StepKind::Applied,
+            .Slot = slot,
+            .Token = before.PendingOperator,
+            .Left = before.Accumulator,
+            .Right = before.RightOperand,
+            .Value = after.Accumulator,
+            .Outcome = outcome};
 }
 
 }  // namespace
@@ -75,114 +70,104 @@ int16_t Form1::TokenAt(int16_t position) const {
     return State.Tokens[position];
 }
 
-template <bool Observed>
-void Form1::ApplyObserved(EvalPass& pass, int16_t position, EvalOutcome& outcome) {
-    if constexpr (Observed) {
-        const EvalPass before = pass;
-        ApplyAndReset(pass, outcome);
-        TellApplied(Observer, before, pass, position, outcome);
+void Form1::Apply(EvalPass& pass, int16_t position, EvalOutcome& outcome) {
+    const EvalPass before = pass;
+    ApplyAndReset(pass, outcome);
+    Tell(AppliedStep(before, pass, position, outcome));
+}
+
+// A number starts the pass's value when it has none (0), else meets the
+// pending operator; with neither it is ignored.
+void Form1::TreatNumber(EvalPass& pass, int16_t token, int16_t position, EvalOutcome& outcome) {
+    if (pass.Accumulator == 0) {
+        Tell({.Kind = StepKind::Start,
+              .Slot = position,
+              .Token = token,
+              .Value = pass.Negate ? -token : token,
+              .Negated = pass.Negate});
+        pass.Accumulator = pass.Negate ? static_cast<int16_t>(-token) : token;
+        pass.Negate = false;
+    } else if (pass.PendingOperator != 0) {
+        pass.RightOperand = token;
+        Apply(pass, position, outcome);
     } else {
-        ApplyAndReset(pass, outcome);
+        Tell({.Kind = StepKind::NumberIgnored, .Slot = position, .Token = token});
     }
 }
 
-template <bool Observed>
+// A group is evaluated first, then taken as a number would be, except that
+// a pending minus waits on.
+void Form1::TreatGroup(EvalPass& pass, int16_t& position, EvalOutcome& outcome) {
+    if (pass.Accumulator == 0) {
+        EvalGroup(position, pass.Accumulator, outcome);
+        if (outcome == EvalOutcome::Value) {
+            Tell({.Kind = StepKind::GroupIsValue,
+                  .Slot = position,
+                  .Value = pass.Accumulator,
+                  .Negated = pass.Negate});
+        }
+        return;
+    }
+    EvalGroup(position, pass.RightOperand, outcome);
+    if (outcome == EvalOutcome::Value) {
+        Apply(pass, position, outcome);
+    }
+}
+
 void Form1::TreatToken(EvalPass& pass, int16_t& position, bool topLevel, EvalOutcome& outcome) {
     const int16_t token = TokenAt(position);
     if (token > 0) {
-        if (pass.Accumulator == 0) {
-            if constexpr (Observed) {
-                Observer->OnStep({.Kind = StepKind::Start,
-                                  .Slot = position,
-                                  .Token = token,
-                                  .Value = pass.Negate ? -token : token,
-                                  .Negated = pass.Negate});
-            }
-            pass.Accumulator = pass.Negate ? static_cast<int16_t>(-token) : token;
-            pass.Negate = false;
-        } else if (pass.PendingOperator != 0) {
-            pass.RightOperand = token;
-            ApplyObserved<Observed>(pass, position, outcome);
-        } else if constexpr (Observed) {
-            Observer->OnStep({.Kind = StepKind::NumberIgnored, .Slot = position, .Token = token});
-        }
+        TreatNumber(pass, token, position, outcome);
         return;
     }
     switch (token) {
         case TokOpen:
-            if (pass.Accumulator == 0) {
-                // The group becomes the accumulator; a pending minus waits on.
-                EvalGroupAs<Observed>(position, pass.Accumulator, outcome);
-                if constexpr (Observed) {
-                    if (outcome == EvalOutcome::Value) {
-                        Observer->OnStep({.Kind = StepKind::GroupIsValue,
-                                          .Slot = position,
-                                          .Value = pass.Accumulator,
-                                          .Negated = pass.Negate});
-                    }
-                }
-            } else {
-                EvalGroupAs<Observed>(position, pass.RightOperand, outcome);
-                if (outcome == EvalOutcome::Value) {
-                    ApplyObserved<Observed>(pass, position, outcome);
-                }
-            }
+            TreatGroup(pass, position, outcome);
             return;
         case TokPlus:
         case TokMinus:
         case TokTimes:
-        case TokDivide:
-            if (token == TokMinus && pass.Accumulator == 0) {
+        case TokDivide: {
+            const bool negate = token == TokMinus && pass.Accumulator == 0;
+            if (negate) {
                 pass.Negate = true;
             } else {
                 pass.PendingOperator = token;
             }
-            if constexpr (Observed) {
-                const bool negate = token == TokMinus && pass.Accumulator == 0;
-                Observer->OnStep({.Kind = negate ? StepKind::NegateSet : StepKind::OperatorSet,
-                                  .Slot = position,
-                                  .Token = token});
-            }
+            Tell({.Kind = negate ? StepKind::NegateSet : StepKind::OperatorSet,
+                  .Slot = position,
+                  .Token = token});
             return;
+        }
         case 0:
             if (topLevel) {
-                if constexpr (Observed) {
-                    Observer->OnStep({.Kind = StepKind::PendingCleared,
-                                      .Slot = position,
-                                      .Token = pass.PendingOperator});
-                }
+                Tell({.Kind = StepKind::PendingCleared,
+                      .Slot = position,
+                      .Token = pass.PendingOperator});
                 pass.PendingOperator = 0;
             }
             return;
         default:  // a closing parenthesis outside any group
-            if constexpr (Observed) {
-                Observer->OnStep(
-                    {.Kind = StepKind::CloseIgnored, .Slot = position, .Token = token});
-            }
+            Tell({.Kind = StepKind::CloseIgnored, .Slot = position, .Token = token});
             return;
     }
 }
 
-template <bool Observed>
-void Form1::EvalGroupAs(int16_t& position, int16_t& result, EvalOutcome& outcome) {
-    if constexpr (Observed) {
-        Observer->OnStep({.Kind = StepKind::GroupOpened, .Slot = position, .Token = TokOpen});
-    }
+void Form1::EvalGroup(int16_t& position, int16_t& result, EvalOutcome& outcome) {
+    Tell({.Kind = StepKind::GroupOpened, .Slot = position, .Token = TokOpen});
     EvalPass pass;
     ++position;
     while (true) {
         const int16_t token = TokenAt(position);
         if (token == TokClose || token == 0) {
             result = pass.Accumulator;
-            if constexpr (Observed) {
-                Observer->OnStep({.Kind = StepKind::GroupClosed,
-                                  .Slot = position,
-                                  .Token = token,
-                                  .Value = pass.Accumulator});
-            }
+            Tell({.Kind = StepKind::GroupClosed,
+                  .Slot = position,
+                  .Token = token,
+                  .Value = pass.Accumulator});
             return;
         }
-        TreatToken<Observed>(pass, position, false, outcome);
+        TreatToken(pass, position, false, outcome);
         if (outcome != EvalOutcome::Value) {
             return;
         }
@@ -190,33 +175,16 @@ void Form1::EvalGroupAs(int16_t& position, int16_t& result, EvalOutcome& outcome
     }
 }
 
-template <bool Observed>
-void Form1::EvalTopLevelAs(const int16_t& lastSlot, int16_t& valueReached, EvalOutcome& outcome) {
+void Form1::EvalTopLevel(const int16_t& lastSlot, int16_t& valueReached, EvalOutcome& outcome) {
     EvalPass pass;
     pass.PendingOperator = TokPlus;
     outcome = EvalOutcome::Value;
     for (int16_t i = 1; i <= lastSlot; ++i) {
-        TreatToken<Observed>(pass, i, true, outcome);
+        TreatToken(pass, i, true, outcome);
         if (outcome != EvalOutcome::Value) {
             valueReached = 0;
             return;
         }
     }
     valueReached = pass.Accumulator;
-}
-
-void Form1::EvalGroup(int16_t& position, int16_t& result, EvalOutcome& outcome) {
-    if (Observer == nullptr) {
-        EvalGroupAs<false>(position, result, outcome);
-    } else {
-        EvalGroupAs<true>(position, result, outcome);
-    }
-}
-
-void Form1::EvalTopLevel(const int16_t& lastSlot, int16_t& valueReached, EvalOutcome& outcome) {
-    if (Observer == nullptr) {
-        EvalTopLevelAs<false>(lastSlot, valueReached, outcome);
-    } else {
-        EvalTopLevelAs<true>(lastSlot, valueReached, outcome);
-    }
 }

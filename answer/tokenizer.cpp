@@ -7,13 +7,11 @@
 // answer too long: reading stops there and nothing is written past slot 30.
 // A number past 32767 is held at 32767 and reported, with its typed digits,
 // so a slot never wraps to a value that would read as an operator code.
-//
-// The reading is a template over Observed: the game's instance is the plain
-// reading, and only an observed one tells Observer each token.
 
 #include <cstdint>
 #include <limits>
 
+#include "answer/token_symbols.h"
 #include "game/decimal.h"
 #include "game/form1.h"
 
@@ -21,35 +19,9 @@ namespace {
 
 constexpr int16_t MaxNumber = std::numeric_limits<int16_t>::max();
 
-int16_t OperatorCode(char16_t c) {
-    switch (c) {
-        case u'+':
-            return TokPlus;
-        case u'-':
-        case u'_':
-            return TokMinus;
-        case u'x':
-        case u'X':
-        case u'*':
-            return TokTimes;
-        case u'/':
-        case u'\u00F7':
-            return TokDivide;
-        case u'(':
-        case u'[':
-            return TokOpen;
-        case u')':
-        case u']':
-            return TokClose;
-        default:
-            return 0;
-    }
-}
-
 }  // namespace
 
-template <bool Observed>
-void Form1::TokenizeAs(const std::u16string& answer, int16_t& lastSlot, TokenReading& reading) {
+void Form1::Tokenize(const std::u16string& answer, int16_t& lastSlot, TokenReading& reading) {
     auto& tokens = State.Tokens;
     tokens.Fill(0);
     lastSlot = 1;
@@ -63,16 +35,12 @@ void Form1::TokenizeAs(const std::u16string& answer, int16_t& lastSlot, TokenRea
         if (tokens[lastSlot] != 0 || lastSlot > 1) {
             if (lastSlot == TokenSlots) {
                 reading.Outcome = EvalOutcome::TooLong;
-                if constexpr (Observed) {
-                    Observer->OnRead({ReadKind::Stopped, lastSlot});
-                }
+                Tell({ReadKind::Stopped, lastSlot});
                 return false;
             }
             ++lastSlot;
         }
-        if constexpr (Observed) {
-            Observer->OnRead({ReadKind::Token, lastSlot});
-        }
+        Tell({ReadKind::Token, lastSlot});
         return true;
     };
 
@@ -108,22 +76,12 @@ void Form1::TokenizeAs(const std::u16string& answer, int16_t& lastSlot, TokenRea
         inNumber = false;
         const int16_t code = OperatorCode(c);
         if (code == 0) {
-            if constexpr (Observed) {
-                Observer->OnRead({ReadKind::Skipped, 0});
-            }
+            Tell({ReadKind::Skipped, 0});
             continue;
         }
         if (!startToken()) {
             return;
         }
         tokens[lastSlot] = code;
-    }
-}
-
-void Form1::Tokenize(const std::u16string& answer, int16_t& lastSlot, TokenReading& reading) {
-    if (Observer == nullptr) {
-        TokenizeAs<false>(answer, lastSlot, reading);
-    } else {
-        TokenizeAs<true>(answer, lastSlot, reading);
     }
 }

@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/surrogates.h"
+
 template <std::size_t N>
 class FixedText {
 public:
@@ -44,7 +46,5 @@ public:
     friend bool operator==(const FixedText&, const FixedText&) = default;
 
 private:
-    static bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-
     std::array<char16_t, N> chars_{};
 };

@@ -80,18 +80,21 @@ public:
 private:
     FormsRuntime& runtime_;
 
-    // The reading and the passes, in the game's instance and in an observed
-    // one that tells Observer (answer/tokenizer.cpp, answer/evaluator.cpp).
-    template <bool Observed>
-    void TokenizeAs(const std::u16string& answer, int16_t& lastSlot, TokenReading& reading);
-    template <bool Observed>
-    void EvalTopLevelAs(const int16_t& lastSlot, int16_t& valueReached, EvalOutcome& outcome);
-    template <bool Observed>
-    void EvalGroupAs(int16_t& position, int16_t& result, EvalOutcome& outcome);
-    template <bool Observed>
+    // Tells Observer, when there is one, what reading and evaluating did.
+    void Tell(const ReadEvent& event) {
+        if (Observer != nullptr) {
+            Observer->OnRead(event);
+        }
+    }
+    void Tell(const StepEvent& event) {
+        if (Observer != nullptr) {
+            Observer->OnStep(event);
+        }
+    }
     void TreatToken(EvalPass& pass, int16_t& position, bool topLevel, EvalOutcome& outcome);
-    template <bool Observed>
-    void ApplyObserved(EvalPass& pass, int16_t position, EvalOutcome& outcome);
+    void TreatNumber(EvalPass& pass, int16_t token, int16_t position, EvalOutcome& outcome);
+    void TreatGroup(EvalPass& pass, int16_t& position, EvalOutcome& outcome);
+    void Apply(EvalPass& pass, int16_t position, EvalOutcome& outcome);
     int16_t TokenAt(int16_t position) const;
     int FirstMisusedSlot() const;  // 0 when every number token found its own
 };

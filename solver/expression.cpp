@@ -5,6 +5,7 @@
 #include "solver/expression.h"
 
 #include "answer/step_arithmetic.h"
+#include "answer/token_symbols.h"
 
 int Expression::AddNumber(int32_t value) {
     nodes_.push_back({value, 0, -1, -1});
@@ -51,26 +52,13 @@ void Expression::Write(int node, std::string& out) const {
         return;
     }
     Write(n.Left, out);
-    switch (n.Op) {
-        case TokPlus:
-            out += '+';
-            break;
-        case TokMinus:
-            out += '-';
-            break;
-        case TokTimes:
-            out += 'x';
-            break;
-        default:
-            out += '/';
-            break;
-    }
+    out += TokenText(n.Op);
     const bool group = nodes_[static_cast<std::size_t>(n.Right)].Op != 0;
     if (group) {
-        out += '(';
+        out += TokenText(TokOpen);
     }
     Write(n.Right, out);
     if (group) {
-        out += ')';
+        out += TokenText(TokClose);
     }
 }
