@@ -329,98 +329,111 @@ int Search::Build(uint8_t mask, int32_t lo, int32_t hi, int parens, Expression& 
 
 SearchResult Search::Run(int32_t target, std::span<const int16_t> numbers, bool exact) {
     Reset(numbers, exact);
+    const std::vector<int32_t> values = ClosestValues(target, ClosestDistance(target));
+    const int count = FewestNumbers(values);
+    SearchResult result;
+    const uint8_t mask = ShortestAnswer(values, count, result);
+    result.Distance = std::abs(result.Value - target);
+    result.Count = count;
+    Build(mask, result.Value, result.Value, result.Parentheses, result.Answer);
+    return result;
+}
 
-    auto distanceIn = [&](const ValueSet& set) {
-        int32_t best = std::numeric_limits<int32_t>::max();
-        const int32_t below = set.AtOrBelow(target);
-        const int32_t above = set.AtOrAbove(target);
-        if (below != ValueSet::None) {
-            best = std::min(best, target - below);
-        }
-        if (above != ValueSet::None) {
-            best = std::min(best, above - target);
-        }
-        return best;
-    };
-    auto buildSizes = [&](int from, int to) {
-        int32_t distance = std::numeric_limits<int32_t>::max();
-        for (int k = from; k <= to; ++k) {
-            for (const uint8_t mask : masksBySize_[static_cast<std::size_t>(k)]) {
-                BuildTable(mask);
-            }
-        }
-        for (int k = 1; k <= to; ++k) {
-            distance = std::min(distance, distanceIn(*bySize_[static_cast<std::size_t>(k)]));
-        }
-        return distance;
-    };
+int32_t Search::DistanceIn(const ValueSet& set, int32_t target) {
+    int32_t best = std::numeric_limits<int32_t>::max();
+    const int32_t below = set.AtOrBelow(target);
+    const int32_t above = set.AtOrAbove(target);
+    if (below != ValueSet::None) {
+        best = std::min(best, target - below);
+    }
+    if (above != ValueSet::None) {
+        best = std::min(best, above - target);
+    }
+    return best;
+}
 
-    const int tabled = strategy_ == Strategy::Tables ? n_ : std::min(n_, 4);
-    int32_t distance = buildSizes(1, tabled);
-    if (tabled < n_ && distance > 0) {
-        // Closer values can only come from five or six numbers, no larger
-        // than the bound of all six. Round by round, both sides of the
-        // target are looked up.
-        const int32_t bound = bound_[masksBySize_[static_cast<std::size_t>(n_)].front()];
-        const int32_t first = std::max(0, target - bound);
-        const int32_t last = std::min(distance - 1, target + bound);
-        const uint64_t tableCost = PairCostInAsks * EstimatedPairs();
-        const uint64_t askedBefore = asked_;
-        for (int32_t d = first; d <= last; ++d) {
-            bool found = false;
-            for (const int32_t v : {target - d, target + d}) {
-                for (int k = tabled + 1; k <= n_ && !found; ++k) {
-                    for (const uint8_t mask : masksBySize_[static_cast<std::size_t>(k)]) {
-                        if (Reaches(mask, v)) {
-                            found = true;
-                            break;
-                        }
-                    }
-                }
-            }
-            if (found) {
-                distance = d;
-                break;
-            }
-            // Once the look-ups have cost as much as the tables would, the
-            // tables: never much more than twice the cheaper way.
-            if (strategy_ == Strategy::Adaptive && asked_ - askedBefore > tableCost) {
-                distance = buildSizes(tabled + 1, n_);
-                break;
-            }
+// Builds the tables of sizes from..to; the distance that all tables of sizes
+// 1..to reach.
+int32_t Search::BuildSizes(int from, int to, int32_t target) {
+    int32_t distance = std::numeric_limits<int32_t>::max();
+    for (int k = from; k <= to; ++k) {
+        for (const uint8_t mask : masksBySize_[static_cast<std::size_t>(k)]) {
+            BuildTable(mask);
         }
     }
+    for (int k = 1; k <= to; ++k) {
+        distance = std::min(distance, DistanceIn(*bySize_[static_cast<std::size_t>(k)], target));
+    }
+    return distance;
+}
 
+int32_t Search::ClosestDistance(int32_t target) {
+    const int tabled = strategy_ == Strategy::Tables ? n_ : std::min(n_, 4);
+    const int32_t distance = BuildSizes(1, tabled, target);
+    if (tabled == n_ || distance == 0) {
+        return distance;
+    }
+    // Closer values can only come from five or six numbers, no larger than
+    // the bound of all six. Round by round, both sides of the target are
+    // looked up.
+    const int32_t bound = bound_[masksBySize_[static_cast<std::size_t>(n_)].front()];
+    const int32_t first = std::max(0, target - bound);
+    const int32_t last = std::min(distance - 1, target + bound);
+    const uint64_t tableCost = PairCostInAsks * EstimatedPairs();
+    const uint64_t askedBefore = asked_;
+    for (int32_t d = first; d <= last; ++d) {
+        for (const int32_t v : {target - d, target + d}) {
+            for (int k = tabled + 1; k <= n_; ++k) {
+                if (ReachedBySize(k, v)) {
+                    return d;
+                }
+            }
+        }
+        // Once the look-ups have cost as much as the tables would, the
+        // tables: never much more than twice the cheaper way.
+        if (strategy_ == Strategy::Adaptive && asked_ - askedBefore > tableCost) {
+            return BuildSizes(tabled + 1, n_, target);
+        }
+    }
+    return distance;
+}
+
+std::vector<int32_t> Search::ClosestValues(int32_t target, int32_t distance) {
     std::vector<int32_t> values;
     for (const int32_t v : {target - distance, target + distance}) {
         if (v != 0 && InStepRange(v) && (values.empty() || values.back() != v)) {
             values.push_back(v);
         }
     }
+    return values;
+}
 
-    // The fewest numbers that reach one of them.
-    int count = 0;
-    for (int k = 1; k <= n_ && count == 0; ++k) {
+bool Search::ReachedBySize(int k, int32_t value) {
+    for (const uint8_t mask : masksBySize_[static_cast<std::size_t>(k)]) {
+        if (Reaches(mask, value)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int Search::FewestNumbers(const std::vector<int32_t>& values) {
+    for (int k = 1; k <= n_; ++k) {
+        const bool tabled = tables_[masksBySize_[static_cast<std::size_t>(k)].front()].Built;
         for (const int32_t v : values) {
-            if (tables_[masksBySize_[static_cast<std::size_t>(k)].front()].Built) {
-                if (bySize_[static_cast<std::size_t>(k)]->Contains(v)) {
-                    count = k;
-                }
-                continue;
-            }
-            for (const uint8_t mask : masksBySize_[static_cast<std::size_t>(k)]) {
-                if (Reaches(mask, v)) {
-                    count = k;
-                    break;
-                }
+            if (tabled ? bySize_[static_cast<std::size_t>(k)]->Contains(v) : ReachedBySize(k, v)) {
+                return k;
             }
         }
     }
+    return 0;
+}
 
-    // The shortest text: digits and operators are fixed by the numbers
-    // chosen, the rest is parentheses. Ties go to the lower value, then to
-    // the first selection.
-    SearchResult result;
+// The shortest text: digits and operators are fixed by the numbers chosen,
+// the rest is parentheses. Ties go to the lower value, then to the first
+// selection. Sets the value and parentheses of result; returns the numbers.
+uint8_t Search::ShortestAnswer(const std::vector<int32_t>& values, int count,
+                               SearchResult& result) {
     int bestLength = std::numeric_limits<int>::max();
     uint8_t bestMask = 0;
     for (const int32_t v : values) {
@@ -438,10 +451,7 @@ SearchResult Search::Run(int32_t target, std::span<const int16_t> numbers, bool 
             }
         }
     }
-    result.Distance = std::abs(result.Value - target);
-    result.Count = count;
-    Build(bestMask, result.Value, result.Value, result.Parentheses, result.Answer);
-    return result;
+    return bestMask;
 }
 
 int Search::FewestParentheses(int count, int32_t value) {

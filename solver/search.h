@@ -86,6 +86,16 @@ private:
     void PrepareMasks();
     ValueSet* TakeSet();
 
+    // The phases of Run: how close the best answer comes, the values at that
+    // distance, the fewest numbers reaching one, the shortest such answer.
+    int32_t ClosestDistance(int32_t target);
+    static std::vector<int32_t> ClosestValues(int32_t target, int32_t distance);
+    int FewestNumbers(const std::vector<int32_t>& values);
+    uint8_t ShortestAnswer(const std::vector<int32_t>& values, int count, SearchResult& result);
+    static int32_t DistanceIn(const ValueSet& set, int32_t target);
+    int32_t BuildSizes(int from, int to, int32_t target);
+    bool ReachedBySize(int k, int32_t value);
+
     void BuildTable(uint8_t mask);
     uint64_t EstimatedPairs() const;
     // Measured: pairing two values for a table costs about four look-ups.

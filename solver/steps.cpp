@@ -11,33 +11,17 @@
 #include <vector>
 
 #include "answer/step_arithmetic.h"
+#include "answer/token_symbols.h"
+#include "answer/value_line.h"
 #include "game/form1.h"
 #include "game/null_runtime.h"
+#include "game/surrogates.h"
 #include "solver/utf8.h"
 
 namespace {
 
 bool IsDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
-}
-
-std::string Symbol(int16_t token) {
-    switch (token) {
-        case TokPlus:
-            return "+";
-        case TokMinus:
-            return "-";
-        case TokTimes:
-            return "x";
-        case TokDivide:
-            return "/";
-        case TokOpen:
-            return "(";
-        case TokClose:
-            return ")";
-        default:
-            return std::to_string(token);
-    }
 }
 
 // A character as a player would recognise it; c may be a surrogate pair.
@@ -53,6 +37,20 @@ std::string Name(const std::u16string& c) {
             return "retorno de carro";
         default:
             return "«" + ToUtf8(c) + "»";
+    }
+}
+
+// What an operator would have done, in the words of "el 3 no se suma".
+std::string OperationVerb(int16_t op) {
+    switch (op) {
+        case TokPlus:
+            return "suma";
+        case TokMinus:
+            return "resta";
+        case TokTimes:
+            return "multiplica";
+        default:
+            return "divide";
     }
 }
 
@@ -89,6 +87,17 @@ private:
         pass.HadValue = true;
         pass.Typed = false;
     }
+    void ClearPending(Pass& pass) {
+        pass.Pending = 0;
+        pass.PendingFromStart = false;
+    }
+
+    void OnStart(Pass& pass, const StepEvent& event);
+    void OnOperator(Pass& pass, const StepEvent& event);
+    void OnApplied(Pass& pass, const StepEvent& event);
+    void OnGroupClosed(const StepEvent& event);
+    void OnGroupIsValue(Pass& pass, const StepEvent& event);
+    void OnPendingCleared(Pass& pass, const StepEvent& event);
 
     std::u16string_view answer_;
     std::size_t cursor_ = 0;
@@ -120,32 +129,17 @@ void Recorder::OnRead(const ReadEvent& event) {
 
 std::string Recorder::PendingWords(const Pass& pass) const {
     if (pass.PendingFromStart) {
-        return "el signo + con que empieza toda respuesta";
+        return "el signo + con el que empieza toda respuesta";
     }
-    return "el signo " + Symbol(pass.Pending) + " que quedó pendiente";
+    return "el signo " + TokenText(pass.Pending) + " que quedó pendiente";
 }
 
 void Recorder::OnStep(const StepEvent& event) {
     Pass& pass = passes_.back();
-    const std::string value = std::to_string(event.Value);
     switch (event.Kind) {
-        case StepKind::Start: {
-            const std::string number = std::to_string(event.Token);
-            std::string line;
-            if (!pass.HadValue) {
-                line =
-                    event.Negated ? "menos delante: empieza con " + value : "empieza con " + value;
-            } else {
-                line = "el valor es 0, que para el juego es no tener valor: " +
-                       (event.Negated ? "con el menos, " + value : number) + " empieza de nuevo";
-                if (pass.Pending != 0) {
-                    line += " (el signo " + Symbol(pass.Pending) + " sigue pendiente)";
-                }
-            }
-            Say(line);
-            Took(pass);
+        case StepKind::Start:
+            OnStart(pass, event);
             return;
-        }
         case StepKind::NumberIgnored:
             Say(std::to_string(event.Token) + " no tiene operador delante: el juego lo ignora");
             return;
@@ -154,73 +148,26 @@ void Recorder::OnStep(const StepEvent& event) {
                               : "- al principio: hará negativo el número siguiente");
             return;
         case StepKind::OperatorSet:
-            if (pass.Typed && pass.Pending != 0) {
-                Say("el signo " + Symbol(event.Token) + " sustituye al " + Symbol(pass.Pending) +
-                    " pendiente");
-            }
-            pass.Pending = event.Token;
-            pass.PendingFromStart = false;
-            pass.Typed = true;
+            OnOperator(pass, event);
             return;
-        case StepKind::Applied: {
-            std::string line = std::to_string(event.Left) + " " + Symbol(event.Token) + " " +
-                               std::to_string(event.Right);
-            if (event.Outcome == EvalOutcome::DivisionByZero) {
-                line += ": división por cero";
-            } else if (event.Outcome == EvalOutcome::OutOfRange) {
-                line += " = " + std::to_string(ExactStep(event.Token, event.Left, event.Right)) +
-                        ": fuera del rango del juego, de -32768 a 32767";
-            } else {
-                line += " = " + value;
-            }
-            if (!pass.Typed) {
-                line += " (sin operador delante: usa " + PendingWords(pass) + ")";
-            }
-            Say(line);
-            pass.Pending = 0;
-            pass.PendingFromStart = false;
-            Took(pass);
+        case StepKind::Applied:
+            OnApplied(pass, event);
             return;
-        }
         case StepKind::GroupOpened:
             Say("abre paréntesis");
             passes_.push_back({.Pending = 0, .PendingFromStart = false});
             return;
-        case StepKind::GroupClosed: {
-            passes_.pop_back();
-            if (event.Token == TokClose) {
-                Say("cierra paréntesis: el grupo vale " + value);
-            } else if (TypedAt(event.Slot)) {
-                Say("el 0 cierra el grupo: vale " + value);
-            } else {
-                Say("la respuesta acaba sin cerrar el paréntesis: el grupo vale " + value);
-            }
+        case StepKind::GroupClosed:
+            OnGroupClosed(event);
             return;
-        }
-        case StepKind::GroupIsValue: {
-            std::string line = pass.HadValue
-                                   ? "el valor es 0, que para el juego es no tener valor: el "
-                                     "grupo empieza de nuevo con " +
-                                         value
-                                   : "el grupo es el primer valor: " + value;
-            if (event.Negated) {
-                line += " (el menos de delante no se aplica a un paréntesis: queda pendiente)";
-            }
-            Say(line);
-            Took(pass);
+        case StepKind::GroupIsValue:
+            OnGroupIsValue(pass, event);
             return;
-        }
         case StepKind::GroupIgnored:
             Say("el grupo no tiene operador delante: el juego lo ignora");
             return;
         case StepKind::PendingCleared:
-            if (TypedAt(event.Slot)) {
-                Say(event.Token != 0 ? "0 borra la operación pendiente, " + Symbol(event.Token)
-                                     : "0 no hace nada: no hay operación pendiente");
-            }
-            pass.Pending = 0;
-            pass.PendingFromStart = false;
-            pass.Typed = false;
+            OnPendingCleared(pass, event);
             return;
         case StepKind::CloseIgnored:
             Say(") sin paréntesis abierto: el juego lo ignora");
@@ -228,46 +175,108 @@ void Recorder::OnStep(const StepEvent& event) {
     }
 }
 
-std::string ValueText(int16_t value, EvalOutcome outcome) {
-    switch (outcome) {
-        case EvalOutcome::Value:
-            return std::to_string(value);
-        case EvalOutcome::OutOfRange:
-            return "resultado fuera de rango";
-        case EvalOutcome::DivisionByZero:
-            return "división por cero";
-        case EvalOutcome::TooLong:
-            return "respuesta demasiado larga";
+void Recorder::OnStart(Pass& pass, const StepEvent& event) {
+    const std::string value = std::to_string(event.Value);
+    std::string line;
+    if (!pass.HadValue) {
+        line = event.Negated ? "menos delante: empieza con " + value : "empieza con " + value;
+    } else {
+        line = "el resultado es 0, así que el juego empieza de nuevo con " + value +
+               (event.Negated ? ", por el menos" : "");
+        if (pass.Pending != 0) {
+            line += " (el " + std::to_string(event.Token) + " no se " +
+                    OperationVerb(pass.Pending) + ": el signo " + TokenText(pass.Pending) +
+                    " queda para el número siguiente)";
+        }
     }
-    return {};
+    Say(line);
+    Took(pass);
 }
 
-}  // namespace
+void Recorder::OnOperator(Pass& pass, const StepEvent& event) {
+    if (pass.Typed && pass.Pending != 0) {
+        Say("el signo " + TokenText(event.Token) + " sustituye al " + TokenText(pass.Pending) +
+            " pendiente");
+    }
+    pass.Pending = event.Token;
+    pass.PendingFromStart = false;
+    pass.Typed = true;
+}
 
-void ShowSteps(std::u16string_view answer, const std::optional<Puzzle>& puzzle, std::ostream& out) {
-    NullRuntime runtime;
-    Form1 form(runtime);
+void Recorder::OnApplied(Pass& pass, const StepEvent& event) {
+    std::string line = std::to_string(event.Left) + " " + TokenText(event.Token) + " " +
+                       std::to_string(event.Right);
+    if (event.Outcome == EvalOutcome::DivisionByZero) {
+        line += ": división por cero";
+    } else if (event.Outcome == EvalOutcome::OutOfRange) {
+        line += " = " + std::to_string(ExactStep(event.Token, event.Left, event.Right)) +
+                ": fuera del rango del juego, de -32768 a 32767";
+    } else {
+        line += " = " + std::to_string(event.Value);
+    }
+    if (!pass.Typed) {
+        line += " (sin operador delante: usa " + PendingWords(pass) + ")";
+    }
+    Say(line);
+    ClearPending(pass);
+    Took(pass);
+}
+
+void Recorder::OnGroupClosed(const StepEvent& event) {
+    passes_.pop_back();
+    const std::string value = std::to_string(event.Value);
+    if (event.Token == TokClose) {
+        Say("cierra paréntesis: el grupo vale " + value);
+    } else if (TypedAt(event.Slot)) {
+        Say("el 0 cierra el grupo: vale " + value);
+    } else {
+        Say("la respuesta acaba sin cerrar el paréntesis: el grupo vale " + value);
+    }
+}
+
+void Recorder::OnGroupIsValue(Pass& pass, const StepEvent& event) {
+    const std::string value = std::to_string(event.Value);
+    std::string line =
+        pass.HadValue
+            ? "el resultado es 0, así que el juego empieza de nuevo con el grupo: " + value
+            : "el grupo es el primer valor: " + value;
+    if (event.Negated) {
+        line += " (el menos de delante no se aplica a un paréntesis: queda pendiente)";
+    }
+    Say(line);
+    Took(pass);
+}
+
+void Recorder::OnPendingCleared(Pass& pass, const StepEvent& event) {
+    if (TypedAt(event.Slot)) {
+        Say(event.Token != 0 ? "0 borra la operación pendiente, " + TokenText(event.Token)
+                             : "0 no hace nada: no hay operación pendiente");
+    }
+    ClearPending(pass);
+    pass.Typed = false;
+}
+
+// The game's own reading and evaluation of the answer, told to recorder.
+void Evaluate(Form1& form, const std::u16string& answer, const std::optional<Puzzle>& puzzle,
+              Recorder& recorder, int16_t& value, EvalOutcome& outcome, TokenReading& reading) {
     if (puzzle) {
         form.State.Target = static_cast<int16_t>(puzzle->Target);
         for (std::size_t i = 0; i < puzzle->Numbers.size() && i < NumberCount; ++i) {
             form.State.Numbers[static_cast<int>(i) + 1] = puzzle->Numbers[i];
         }
     }
-    const std::u16string text(answer);
-    Recorder recorder(text);
     form.Observer = &recorder;
-    int16_t value = 0;
-    EvalOutcome outcome = EvalOutcome::Value;
-    TokenReading reading;
-    form.EvaluateAnswer(text, value, outcome, reading);
+    form.EvaluateAnswer(answer, value, outcome, reading);
     form.Observer = nullptr;
+}
 
-    // The tokens, in slot order, as the game holds them.
+// The tokens, in slot order, as the game holds them, and what did not fit.
+void WriteTokens(const Form1& form, const Recorder& recorder, const TokenReading& reading,
+                 std::u16string_view answer, std::ostream& out) {
     std::string tokens;
     for (const int16_t slot : recorder.Slots) {
-        const int16_t token = form.State.Tokens[slot];
         tokens += tokens.empty() ? "" : " ";
-        tokens += token >= 0 ? std::to_string(token) : Symbol(token);
+        tokens += TokenText(form.State.Tokens[slot]);
     }
     out << "Fichas: " << (tokens.empty() ? "ninguna" : tokens) << '\n';
     for (const HeldNumber& held : reading.Held) {
@@ -279,15 +288,16 @@ void ShowSteps(std::u16string_view answer, const std::optional<Puzzle>& puzzle, 
             << " casillas del juego: no lee «" << ToUtf8(answer.substr(*recorder.StoppedAt))
             << "», y la respuesta es demasiado larga\n";
     }
+}
 
-    // What it skips: each character once, in order, with how often.
+// What it skips: each character once, in order, with how often.
+void WriteIgnored(const Recorder& recorder, std::u16string_view answer, std::ostream& out) {
     std::vector<std::pair<std::u16string, int>> skipped;
     for (std::size_t i = 0; i < recorder.Skipped.size(); ++i) {
         const std::size_t at = recorder.Skipped[i];
         std::u16string c(1, answer[at]);
-        const bool pair = c[0] >= 0xD800 && c[0] <= 0xDBFF && i + 1 < recorder.Skipped.size() &&
-                          recorder.Skipped[i + 1] == at + 1 && answer[at + 1] >= 0xDC00 &&
-                          answer[at + 1] <= 0xDFFF;
+        const bool pair = IsHighSurrogate(c[0]) && i + 1 < recorder.Skipped.size() &&
+                          recorder.Skipped[i + 1] == at + 1 && IsLowSurrogate(answer[at + 1]);
         if (pair) {
             c += answer[at + 1];
             ++i;
@@ -309,15 +319,34 @@ void ShowSteps(std::u16string_view answer, const std::optional<Puzzle>& puzzle, 
         ignored += Name(c) + (times > 1 ? " (" + std::to_string(times) + " veces)" : "");
     }
     out << "Ignora: " << (ignored.empty() ? "nada" : ignored) << '\n';
+}
 
+void WriteSteps(const Recorder& recorder, std::ostream& out) {
     if (recorder.Lines.empty()) {
         out << "Pasos: ninguno\n";
-    } else {
-        out << "Pasos:\n";
-        for (const std::string& line : recorder.Lines) {
-            out << line << '\n';
-        }
+        return;
     }
+    out << "Pasos:\n";
+    for (const std::string& line : recorder.Lines) {
+        out << line << '\n';
+    }
+}
+
+}  // namespace
+
+void ShowSteps(std::u16string_view answer, const std::optional<Puzzle>& puzzle, std::ostream& out) {
+    const std::u16string text(answer);
+    NullRuntime runtime;
+    Form1 form(runtime);
+    Recorder recorder(text);
+    int16_t value = 0;
+    EvalOutcome outcome = EvalOutcome::Value;
+    TokenReading reading;
+    Evaluate(form, text, puzzle, recorder, value, outcome, reading);
+
+    WriteTokens(form, recorder, reading, answer, out);
+    WriteIgnored(recorder, answer, out);
+    WriteSteps(recorder, out);
     if (puzzle) {
         bool valid = false;
         form.NumbersValid(valid);
@@ -326,5 +355,5 @@ void ShowSteps(std::u16string_view answer, const std::optional<Puzzle>& puzzle, 
                             ToUtf8(form.MisusedNumberText(reading)) + ")")
             << '\n';
     }
-    out << "Resultado: " << ValueText(value, outcome) << '\n';
+    out << "Resultado: " << ToUtf8(ValueLine(value, outcome)) << '\n';
 }

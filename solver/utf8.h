@@ -10,4 +10,6 @@
 
 // Malformed bytes become U+FFFD, which the game skips like any other letter.
 std::u16string FromUtf8(std::string_view text);
+// text is well-formed, as everything FromUtf8 gives and every part of it cut
+// between whole characters.
 std::string ToUtf8(std::u16string_view text);

@@ -66,8 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
          "Pasos:\n"
          "  empieza con 5\n"
          "  5 - 5 = 0\n"
-         "  el valor es 0, que para el juego es no tener valor: 3 empieza de nuevo (el signo x "
-         "sigue pendiente)\n"
+         "  el resultado es 0, así que el juego empieza de nuevo con 3 (el 3 no se multiplica: "
+         "el signo x queda para el número siguiente)\n"
          "Resultado: 3\n"},
         {"the pending operator waits for the next number",
          {"5-5x3 2"},
@@ -76,8 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
          "Pasos:\n"
          "  empieza con 5\n"
          "  5 - 5 = 0\n"
-         "  el valor es 0, que para el juego es no tener valor: 3 empieza de nuevo (el signo x "
-         "sigue pendiente)\n"
+         "  el resultado es 0, así que el juego empieza de nuevo con 3 (el 3 no se multiplica: "
+         "el signo x queda para el número siguiente)\n"
          "  3 x 2 = 6 (sin operador delante: usa el signo x que quedó pendiente)\n"
          "Resultado: 6\n"},
         {"a leading minus",
@@ -101,8 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
          "  el grupo es el primer valor: 5 (el menos de delante no se aplica a un paréntesis: "
          "queda pendiente)\n"
          "  5 - 5 = 0\n"
-         "  el valor es 0, que para el juego es no tener valor: con el menos, -3 empieza de "
-         "nuevo (el signo + sigue pendiente)\n"
+         "  el resultado es 0, así que el juego empieza de nuevo con -3, por el menos (el 3 no "
+         "se suma: el signo + queda para el número siguiente)\n"
          "Resultado: -3\n"},
         {"numbers with no operator before them",
          {"100 3 4"},
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
          "Ignora: espacio (2 veces)\n"
          "Pasos:\n"
          "  empieza con 100\n"
-         "  100 + 3 = 103 (sin operador delante: usa el signo + con que empieza toda "
+         "  100 + 3 = 103 (sin operador delante: usa el signo + con el que empieza toda "
          "respuesta)\n"
          "  4 no tiene operador delante: el juego lo ignora\n"
          "Resultado: 103\n"},
