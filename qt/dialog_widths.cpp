@@ -7,9 +7,8 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
-#include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
@@ -27,20 +26,16 @@ bool WholeLinesMessageBox::event(QEvent* event) {
 }
 
 void WholeLinesMessageBox::showEvent(QShowEvent* event) {
-    auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    if (label != nullptr) {
-        const QFontMetrics metrics(label->font());
-        int widest = 0;
-        for (const QString& line : label->text().split(QLatin1Char('\n'))) {
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        }
-        const QMargins margins = label->contentsMargins();
-        // The layout then asks for the widest line; where that would not fit
-        // on the screen, the label may wrap again.
-        label->setMinimumWidth(widest + margins.left() + margins.right() + 2 * label->margin());
-        if (layout()->totalMinimumSize().width() > screen()->availableGeometry().width()) {
-            label->setMinimumWidth(0);
-        }
+    // Until the box first sizes itself, a plain text is not wrapped, so the
+    // layout's minimum width is that of the widest line. A spacer across the
+    // layout keeps that width once the box wraps the text: the rest of the
+    // text's row has a fixed width, so the text gets all of it.
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    if (grid != nullptr &&
+        grid->totalMinimumSize().width() <= screen()->availableGeometry().width()) {
+        const QMargins margins = grid->contentsMargins();
+        const int width = grid->totalMinimumSize().width() - margins.left() - margins.right();
+        grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
     }
     QMessageBox::showEvent(event);
     FitWidestLine();

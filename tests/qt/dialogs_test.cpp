@@ -253,10 +253,13 @@ private slots:
             qobject_cast<QInputDialog*>(prompt)->setTextValue(name);
             ButtonNamed(prompt, "Aceptar")->click();
             WhenModal([&](QWidget* box) {
-                auto* label = box->findChild<QLabel*>("qt_msgbox_label");
-                line = label->text().trimmed();
+                for (QLabel* label : box->findChildren<QLabel*>()) {
+                    if (label->text().contains(name)) {
+                        line = label->text().trimmed();
+                        labelWidth = label->contentsRect().width();
+                    }
+                }
                 boxWidth = box->width();
-                labelWidth = label->contentsRect().width();
                 box->close();
             });
         });
