@@ -14,8 +14,8 @@ const QuorelPage = (() => {
     const [text1, , , command1, command2] = controls;
     const form = document.getElementById("Form1");
     const message = document.getElementById("message");
-    const prompt = document.getElementById("prompt");
-    const promptField = document.getElementById("promptField");
+    const prompt = document.getElementById("textPrompt");
+    const promptField = document.getElementById("textPromptField");
 
     // Event codes; keep in step with WebRuntime::Event.
     const Wake = 0, Command1Click = 1, Command2Click = 2, BoxAccepted = 3, BoxCancelled = 4,
@@ -48,8 +48,8 @@ const QuorelPage = (() => {
     command1.addEventListener("click", () => post(Command1Click));
     command2.addEventListener("click", () => post(Command2Click));
     document.getElementById("messageOk").addEventListener("click", () => answerBox(BoxAccepted));
-    document.getElementById("promptOk").addEventListener("click", () => answerBox(BoxAccepted));
-    document.getElementById("promptCancel")
+    document.getElementById("textPromptOk").addEventListener("click", () => answerBox(BoxAccepted));
+    document.getElementById("textPromptCancel")
         .addEventListener("click", () => answerBox(BoxCancelled));
 
     function altOnly(event) {
@@ -109,7 +109,9 @@ const QuorelPage = (() => {
 
     // On a screen narrower than the window, the whole window scaled to fit.
     function fit() {
-        form.style.zoom = innerWidth < 392 ? String(innerWidth / 392) : "";
+        // The layout viewport's width: innerWidth would grow to the window's.
+        const width = document.documentElement.clientWidth;
+        form.style.zoom = width < 392 ? String(width / 392) : "";
     }
     addEventListener("resize", fit);
     fit();
@@ -193,8 +195,8 @@ const QuorelPage = (() => {
             document.getElementById("messageOk").focus();
         },
         openPrompt(title, line, text) {
-            document.getElementById("promptTitle").textContent = title;
-            document.getElementById("promptLine").textContent = line;
+            document.getElementById("textPromptTitle").textContent = title;
+            document.getElementById("textPromptLine").textContent = line;
             promptField.value = text;
             showBox(prompt);
             promptField.focus();
