@@ -7,6 +7,21 @@
 // it to. It never calls into the module, which may be suspended waiting.
 "use strict";
 
+// Emscripten's settings: instantiate the module that index.html began to
+// compile. A server that does not send it as application/wasm leaves only
+// the slower way, from its bytes.
+var Module = {
+    instantiateWasm(imports, receiveInstance) {
+        quorelModule
+            .catch(() => fetch("quorel.wasm")
+                .then((response) => response.arrayBuffer())
+                .then((bytes) => WebAssembly.compile(bytes)))
+            .then((module) => WebAssembly.instantiate(module, imports))
+            .then((instance) => receiveInstance(instance));
+        return {};
+    },
+};
+
 const QuorelPage = (() => {
     // In the order of the game's Control enum.
     const controls = ["Text1", "Text2", "Text3", "Command1", "Command2", "Label1"]
