@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Los autores de Quorel
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The browser game's budgets: the whole site's size gzipped (at most 300 KB),
+# and the median time of 21 loads, from navigation to the target shown in its
+# font, against a yardstick page with the same window in plain HTML and CSS
+# (at most 1.5 times its time). Loads come from a local server into headless
+# Chromium, with the HTTP cache and the service worker bypassed.
+# Usage: bench/web_load.sh [BUILD_DIR]   (default build-web; built first)
+# Exits non-zero when a budget is missed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-web}
+QUOREL_WEB_BUILD_DIR=$build bash scripts/web build >/dev/null
+
+bytes=0
+while IFS= read -r -d '' file; do
+    bytes=$((bytes + $(gzip -9 -c "$file" | wc -c)))
+done < <(find "$build/site" -type f -print0)
+echo "site, gzipped file by file: $bytes bytes ($((bytes / 1024)) KB; budget 300 KB)"
+over=$((bytes > 300 * 1024))
+
+# The yardstick beside a copy of the site, so both share fonts and styles.
+served=$(mktemp -d)
+trap 'rm -rf "$served"' EXIT
+cp -r "$build/site/." "$served/"
+cp bench/web_yardstick.html "$served/yardstick.html"
+
+/usr/bin/python3 - "$served" <<'PY'
+import functools, http.server, statistics, sys, tempfile, threading
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
+
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+server = http.server.ThreadingHTTPServer(
+    ("127.0.0.1", 0), functools.partial(Quiet, directory=sys.argv[1]))
+threading.Thread(target=server.serve_forever, daemon=True).start()
+base = f"http://127.0.0.1:{server.server_address[1]}/"
+
+options = webdriver.ChromeOptions()
+options.binary_location = "/usr/bin/chromium"
+for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+             "--disable-background-networking", "--disable-component-update", "--disable-sync",
+             "--user-data-dir=" + tempfile.mkdtemp(prefix="quorel-bench-")):
+    options.add_argument(flag)
+driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+# Shown: the first frame in which the target has its text, in its own font,
+# in a visible window. Both pages are measured by this same probe.
+driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+    (function probe() {
+        const target = document.getElementById("Text1");
+        if (target && target.value !== "" && target.checkVisibility() &&
+            document.fonts.check('bold 24px "Quorel Sans"')) {
+            window.quorelShown = performance.now();
+        } else {
+            requestAnimationFrame(probe);
+        }
+    })();"""})
+driver.execute_cdp_cmd("Network.enable", {})
+driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
+driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})
+
+def load(page):
+    driver.get("about:blank")
+    driver.get(base + page)
+    WebDriverWait(driver, 20).until(
+        lambda d: d.execute_script("return window.quorelShown !== undefined"))
+    return driver.execute_script("return window.quorelShown")
+
+try:
+    load("")  # warms the server and the browser's own start-up
+    # In turns, so that both pages meet the same load on a shared machine.
+    times = [(load(""), load("yardstick.html")) for _ in range(21)]
+    game = statistics.median(t[0] for t in times)
+    yardstick = statistics.median(t[1] for t in times)
+finally:
+    driver.quit()
+    server.shutdown()
+print(f"median of 21 loads to the target shown: game {game:.1f} ms, "
+      f"yardstick {yardstick:.1f} ms, ratio {game / yardstick:.2f} (budget 1.50)")
+sys.exit(game > 1.5 * yardstick)
+PY
+exit "$over"

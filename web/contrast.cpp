@@ -1,0 +1,139 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "web/contrast.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+double LinearLight(int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double Luminance(const Rgb& c) {
+    return 0.2126 * LinearLight(c.Red) + 0.7152 * LinearLight(c.Green) +
+           0.0722 * LinearLight(c.Blue);
+}
+
+double Ratio(double a, double b) {
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+// HSL's hue (0 to 6, in sixths of the circle) and saturation.
+struct HueAndSaturation {
+    double Hue = 0.0;
+    double Saturation = 0.0;
+};
+
+HueAndSaturation HueAndSaturationOf(const Rgb& c) {
+    const double r = c.Red / 255.0;
+    const double g = c.Green / 255.0;
+    const double b = c.Blue / 255.0;
+    const double max = std::max({r, g, b});
+    const double min = std::min({r, g, b});
+    const double chroma = max - min;
+    if (chroma == 0.0) {
+        return {};  // a grey
+    }
+    const double lightness = (max + min) / 2.0;
+    HueAndSaturation hs;
+    hs.Saturation = chroma / (1.0 - std::abs(2.0 * lightness - 1.0));
+    if (max == r) {
+        hs.Hue = (g - b) / chroma + (g < b ? 6.0 : 0.0);
+    } else if (max == g) {
+        hs.Hue = (b - r) / chroma + 2.0;
+    } else {
+        hs.Hue = (r - g) / chroma + 4.0;
+    }
+    return hs;
+}
+
+Rgb AtLightness(const HueAndSaturation& hs, int lightness) {
+    const double l = lightness / 255.0;
+    const double chroma = (1.0 - std::abs(2.0 * l - 1.0)) * hs.Saturation;
+    const double x = chroma * (1.0 - std::abs(std::fmod(hs.Hue, 2.0) - 1.0));
+    double r = 0.0;
+    double g = 0.0;
+    double b = 0.0;
+    switch (static_cast<int>(hs.Hue) % 6) {
+        case 0:
+            r = chroma, g = x;
+            break;
+        case 1:
+            r = x, g = chroma;
+            break;
+        case 2:
+            g = chroma, b = x;
+            break;
+        case 3:
+            g = x, b = chroma;
+            break;
+        case 4:
+            r = x, b = chroma;
+            break;
+        default:
+            r = chroma, b = x;
+            break;
+    }
+    const double m = l - chroma / 2.0;
+    const auto channel = [m](double c) { return static_cast<int>((c + m) * 255.0 + 0.5); };
+    return {channel(r), channel(g), channel(b)};
+}
+
+int LightnessOf(const Rgb& c) {
+    const int max = std::max({c.Red, c.Green, c.Blue});
+    const int min = std::min({c.Red, c.Green, c.Blue});
+    return (max + min + 1) / 2;
+}
+
+}  // namespace
+
+Rgb Rgb::FromPacked(uint32_t rgb) {
+    return {static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+            static_cast<int>(rgb & 0xFF)};
+}
+
+uint32_t Rgb::Packed() const {
+    return static_cast<uint32_t>(Red << 16 | Green << 8 | Blue);
+}
+
+double ContrastRatio(const Rgb& a, const Rgb& b) {
+    return Ratio(Luminance(a), Luminance(b));
+}
+
+Rgb LegibleTextColour(const Rgb& text, const Rgb& background, double minimum) {
+    const double textLuminance = Luminance(text);
+    const double backgroundLuminance = Luminance(background);
+    if (Ratio(textLuminance, backgroundLuminance) >= minimum) {
+        return text;
+    }
+    const HueAndSaturation hs = HueAndSaturationOf(text);
+    const int start = LightnessOf(text);
+
+    // Away from the background: darker when the text is already darker, or
+    // as dark, on a background light enough for black to do better than white.
+    constexpr double Crossover = 0.1791287847;  // sqrt(1.05 * 0.05) - 0.05
+    const bool darker = textLuminance < backgroundLuminance ||
+                        (textLuminance == backgroundLuminance && backgroundLuminance >= Crossover);
+
+    // Lightness moves the luminance one way only, so the first step that
+    // reaches the minimum is the nearest.
+    for (const int step : {darker ? -1 : 1, darker ? 1 : -1}) {
+        for (int lightness = start + step; lightness >= 0 && lightness <= 255; lightness += step) {
+            const Rgb candidate = AtLightness(hs, lightness);
+            if (Ratio(Luminance(candidate), backgroundLuminance) >= minimum) {
+                return candidate;
+            }
+        }
+    }
+    const Rgb black = AtLightness(hs, 0);
+    const Rgb white = AtLightness(hs, 255);
+    return Ratio(Luminance(black), backgroundLuminance) >=
+                   Ratio(Luminance(white), backgroundLuminance)
+               ? black
+               : white;
+}
