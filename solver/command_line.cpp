@@ -25,16 +25,16 @@ constexpr std::string_view Usage =
 constexpr std::string_view Help =
     "\n"
     "Busca la respuesta que más se acerca al OBJETIVO con los números dados (de\n"
-    "uno a seis; cada uno, como mucho tantas veces como se da), calculada como la\n"
-    "calcula el juego: de izquierda a derecha, sin prioridad entre operaciones, y\n"
-    "con la división redondeada al entero más cercano. Entre las respuestas igual\n"
-    "de cercanas muestra la de menos números y, entre esas, la más corta.\n"
+    "uno a seis; cada uno, como mucho tantas veces como aparezca), calculada como\n"
+    "la calcula el juego: de izquierda a derecha, sin prioridad entre operaciones,\n"
+    "y con la división redondeada al entero más cercano. Entre las respuestas\n"
+    "igual de cercanas muestra la de menos números y, entre esas, la más corta.\n"
     "\n"
-    "  --exacta   solo divisiones exactas, sin resto\n"
-    "  --pasos    muestra cómo lee y evalúa el juego la RESPUESTA, paso a paso; con\n"
-    "             el objetivo y los números, dice también si usa alguno mal\n"
-    "  --help     muestra esta ayuda\n"
-    "  --version  muestra la versión\n"
+    "  --exacta    solo divisiones exactas, sin resto\n"
+    "  --pasos     muestra cómo lee y evalúa el juego la RESPUESTA, paso a paso;\n"
+    "              con el objetivo y los números, dice también si usa alguno mal\n"
+    "  -h, --help  muestra esta ayuda\n"
+    "  --version   muestra la versión\n"
     "\n"
     "El objetivo y los números van de 1 a 32767.\n"
     "\n"
@@ -143,7 +143,7 @@ int RunSolucion(const std::vector<std::string>& args, std::ostream& out, std::os
         std::vector<std::string> positional;
         for (std::size_t i = 0; i < args.size(); ++i) {
             const std::string& arg = args[i];
-            if (arg == "--help") {
+            if (arg == "--help" || arg == "-h") {
                 out << Usage << Help;
                 return StatusSolved;
             }
@@ -155,7 +155,7 @@ int RunSolucion(const std::vector<std::string>& args, std::ostream& out, std::os
                 exact = true;
             } else if (arg == "--pasos") {
                 if (answer) {
-                    throw BadInput{"--pasos va una sola vez"};
+                    throw BadInput{"--pasos solo puede ir una vez"};
                 }
                 if (i + 1 == args.size()) {
                     throw BadInput{"--pasos necesita una respuesta"};
@@ -169,7 +169,7 @@ int RunSolucion(const std::vector<std::string>& args, std::ostream& out, std::os
         }
         if (answer) {
             if (exact) {
-                throw BadInput{"--exacta no se usa con --pasos"};
+                throw BadInput{"--exacta y --pasos no van juntas"};
             }
             std::optional<Puzzle> puzzle;
             if (!positional.empty()) {

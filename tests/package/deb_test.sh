@@ -33,6 +33,8 @@ for p in "${programs[@]}"; do
     [ "$page" = "/usr/share/man/man6/$p.6.gz" ] || fail "man -w $p: $page"
     echo "man -w $p: $page"
 done
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY /usr/games/quorel --version)" = "quorel (Quorel) 1.0.0" ] ||
+    fail "quorel --version without a desktop"
 if [[ " ${programs[*]} " == *" quorel-solucion "* ]]; then
     /usr/games/quorel-solucion --version >/dev/null || fail "quorel-solucion --version"
 fi

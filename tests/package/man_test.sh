@@ -19,9 +19,8 @@ for page in "$pages"/*.6; do
     whatis=$(lexgrog "$page") || fail "$name.6: lexgrog finds no NOMBRE line"
     [[ "$whatis" == *": \"$name - "?* ]] || fail "$name.6: index line $whatis"
 
-    # The game itself has no options (and opens its window whatever it is given).
     program=$build/$name
-    if [ "$name" != quorel ] && [ -x "$program" ]; then
+    if [ -x "$program" ]; then
         # Long options, as the program prints them and as the page writes
         # them. A usage text need not list --help and --version themselves.
         help=$(timeout 20 "$program" --help 2>&1) || fail "$name --help: exit status $?"

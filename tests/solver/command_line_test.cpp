@@ -82,10 +82,10 @@ INSTANTIATE_TEST_SUITE_P(
         {"steps with a target only",
          {"--pasos", "1+2", "250"},
          "faltan los números: de uno a seis"},
-        {"steps twice", {"--pasos", "1", "--pasos", "2"}, "--pasos va una sola vez"},
+        {"steps twice", {"--pasos", "1", "--pasos", "2"}, "--pasos solo puede ir una vez"},
         {"steps with exact division",
          {"--exacta", "--pasos", "1+2"},
-         "--exacta no se usa con --pasos"},
+         "--exacta y --pasos no van juntas"},
         {"an unknown option", {"--rapido", "250", "1"}, "opción desconocida: «--rapido»"},
         {"an unknown short option", {"-x", "250", "1"}, "opción desconocida: «-x»"},
     }),
@@ -130,11 +130,14 @@ INSTANTIATE_TEST_SUITE_P(
     NameOfCase());
 
 TEST(CommandLine, HelpAndVersionGoToStandardOutput) {
-    const Outcome help = Solucion({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(FirstLine(help.out), "Uso: quorel-solucion [--exacta] OBJETIVO N1 [N2 ... N6]");
-    EXPECT_NE(help.out.find("--pasos"), std::string::npos);
-    EXPECT_EQ(help.err, "");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--help"}, {"-h"}, {"250", "2", "-h"}}) {
+        const Outcome help = Solucion(args);
+        EXPECT_EQ(help.status, 0) << args.back();
+        EXPECT_EQ(FirstLine(help.out), "Uso: quorel-solucion [--exacta] OBJETIVO N1 [N2 ... N6]");
+        EXPECT_NE(help.out.find("--pasos"), std::string::npos);
+        EXPECT_EQ(help.err, "");
+    }
     const Outcome version = Solucion({"250", "--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "quorel-solucion (Quorel) 1.0.0\n");
