@@ -14,9 +14,6 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 set(quorel_programs quorel)
-# `quorel --version` prints the version the package carries. Every program
-# built from qt/main.cpp (the game, its start-up benchmark) links quorel_qt.
-target_compile_definitions(quorel_qt PUBLIC QUOREL_VERSION="${PROJECT_VERSION}")
 if(TARGET quorel-solucion)
     list(APPEND quorel_programs quorel-solucion)
 endif()

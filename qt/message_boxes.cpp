@@ -12,36 +12,32 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "game/box_texts.h"
 #include "qt/dialog_widths.h"
 #include "qt/text_field_rules.h"
 
 namespace {
 
-const QString Rule = QStringLiteral("---------------------------\n");
+QString ToQt(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 
-QString CopiedBoxText(const QString& title, const QString& text) {
-    return Rule + title + QStringLiteral("\n") + Rule + text + QStringLiteral("\n") + Rule +
-           QStringLiteral("Aceptar\n") + Rule;
-}
-
 void ShowMessageBox(QWidget* parent, const QString& text) {
-    // The game writes CRLF; a label would draw the CR as a glyph of its own.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const std::u16string shown = ShownBoxText(text.toStdU16String());
 
     WholeLinesMessageBox box(parent);
-    box.setWindowTitle(ApplicationTitle);
+    box.setWindowTitle(ToQt(ApplicationTitle));
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
-    box.setText(shown);
+    box.setText(ToQt(shown));
     QPushButton* ok = box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     QShortcut copy(QKeySequence::Copy, &box);
     QObject::connect(&copy, &QShortcut::activated, &box, [&shown] {
-        QGuiApplication::clipboard()->setText(CopiedBoxText(ApplicationTitle, shown));
+        QGuiApplication::clipboard()->setText(ToQt(CopiedBoxText(ApplicationTitle, shown)));
     });
     box.exec();
 }
@@ -50,7 +46,7 @@ QString ShowTextPrompt(QWidget* parent, const QString& prompt, const QString& ti
                        const QString& defaultText) {
     QInputDialog dialog(parent);
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(title.isEmpty() ? ApplicationTitle : title);
+    dialog.setWindowTitle(title.isEmpty() ? ToQt(ApplicationTitle) : title);
     dialog.setLabelText(prompt);
     FitTextPrompt(dialog);
     dialog.setTextValue(defaultText);

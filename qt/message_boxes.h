@@ -11,14 +11,9 @@
 
 class QWidget;
 
-inline const QString ApplicationTitle = QStringLiteral("Quorel");
-
 // Only "Aceptar", no icon, titled "Quorel". Ctrl+C copies title and text.
 void ShowMessageBox(QWidget* parent, const QString& text);
 
 // "Aceptar" returns the field's text, "Cancelar" (or closing) an empty text.
 QString ShowTextPrompt(QWidget* parent, const QString& prompt, const QString& title,
                        const QString& defaultText);
-
-// What Ctrl+C puts on the clipboard for a box with this title and text.
-QString CopiedBoxText(const QString& title, const QString& text);

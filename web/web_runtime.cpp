@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "game/box_texts.h"
 #include "game/form1.h"
 #include "web/contrast.h"
 
@@ -84,7 +85,7 @@ EM_ASYNC_JS(int, JsNextEvent, (double timeout), {
 namespace {
 
 constexpr double TickMilliseconds = 1000.0;
-const std::u16string ApplicationTitle = u"Quorel";
+const std::u16string Title(ApplicationTitle);
 
 int Index(Control control) {
     return static_cast<int>(control);
@@ -98,24 +99,6 @@ std::u16string Adopt(char16_t* text, int length) {
     std::u16string adopted(text, static_cast<std::size_t>(length));
     std::free(text);
     return adopted;
-}
-
-// The game writes CRLF; the box shows each as one line break.
-std::u16string WithoutCarriageReturns(const std::u16string& text) {
-    std::u16string shown;
-    shown.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!(text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')) {
-            shown += text[i];
-        }
-    }
-    return shown;
-}
-
-// What Ctrl+C puts on the clipboard from a message box, as on the desktop.
-std::u16string CopiedBoxText(const std::u16string& title, const std::u16string& text) {
-    const std::u16string rule = u"---------------------------\n";
-    return rule + title + u"\n" + rule + text + u"\n" + rule + u"Aceptar\n" + rule;
 }
 
 }  // namespace
@@ -252,17 +235,17 @@ void WebRuntime::SetTimerEnabled(bool enabled) {
 }
 
 void WebRuntime::MsgBox(const std::u16string& text) {
-    const std::u16string shown = WithoutCarriageReturns(text);
-    const std::u16string copied = CopiedBoxText(ApplicationTitle, shown);
-    JsOpenMessage(ApplicationTitle.data(), Length(ApplicationTitle), shown.data(), Length(shown),
-                  copied.data(), Length(copied));
+    const std::u16string shown = ShownBoxText(text);
+    const std::u16string copied = CopiedBoxText(Title, shown);
+    JsOpenMessage(Title.data(), Length(Title), shown.data(), Length(shown), copied.data(),
+                  Length(copied));
     WaitForBox();  // Esc and Aceptar alike close it
     JsCloseBox();
 }
 
 std::u16string WebRuntime::InputBox(const std::u16string& prompt, const std::u16string& title,
                                     const std::u16string& defaultText) {
-    const std::u16string& shownTitle = title.empty() ? ApplicationTitle : title;
+    const std::u16string& shownTitle = title.empty() ? Title : title;
     JsOpenPrompt(shownTitle.data(), Length(shownTitle), prompt.data(), Length(prompt),
                  defaultText.data(), Length(defaultText));
     std::u16string typed;

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "game/box_texts.h"
 #include "game/form1.h"
 #include "qt/game_window.h"
 #include "qt/message_boxes.h"
@@ -90,7 +91,8 @@ private slots:
         QCOMPARE(icon, QMessageBox::NoIcon);
         QCOMPARE(format, Qt::PlainText);
         QCOMPARE(buttons, QStringList{"Aceptar"});
-        QCOMPARE(copied, CopiedBoxText("Quorel", text));
+        QCOMPARE(copied,
+                 QString::fromStdU16String(CopiedBoxText(u"Quorel", text.toStdU16String())));
         QVERIFY(copied.contains("Quorel\n") && copied.contains(text));
     }
 

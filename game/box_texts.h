@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// What the message box shows and copies, the same on every toolkit: the
+// title of a box that names none, the text with each CRLF as one line break,
+// and the dashed text that Ctrl+C puts on the clipboard.
+
+#include <string>
+#include <string_view>
+
+inline constexpr std::u16string_view ApplicationTitle = u"Quorel";
+
+// The game writes CRLF; a toolkit's label would draw the CR as a glyph.
+inline std::u16string ShownBoxText(std::u16string_view text) {
+    std::u16string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != u'\r' || i + 1 == text.size() || text[i + 1] != u'\n') {
+            shown += text[i];
+        }
+    }
+    return shown;
+}
+
+inline std::u16string CopiedBoxText(std::u16string_view title, std::u16string_view shown) {
+    const std::u16string rule = u"---------------------------\n";
+    return rule + std::u16string(title) + u"\n" + rule + std::u16string(shown) + u"\n" + rule +
+           u"Aceptar\n" + rule;
+}
