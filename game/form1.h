@@ -82,12 +82,12 @@ private:
 
     // Tells Observer, when there is one, what reading and evaluating did.
     void Tell(const ReadEvent& event) {
-        if (Observer != nullptr) {
+        if (Observer != nullptr) [[unlikely]] {
             Observer->OnRead(event);
         }
     }
     void Tell(const StepEvent& event) {
-        if (Observer != nullptr) {
+        if (Observer != nullptr) [[unlikely]] {
             Observer->OnStep(event);
         }
     }
