@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "game/form1.h"
+#include "game/null_runtime.h"
 #include "game/random_generator.h"
 #include "solver/confirm.h"
 #include "solver/puzzle.h"
-#include "game/null_runtime.h"
 #include "solver/search.h"
 
 namespace {

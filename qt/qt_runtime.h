@@ -8,8 +8,8 @@
 // state; Wire() forwards the window's clicks and ticks to Form1.
 
 #include "game/forms_runtime.h"
-#include "qt/game_window.h"
 #include "game/random_generator.h"
+#include "qt/game_window.h"
 
 class Form1;
 
