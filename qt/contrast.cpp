@@ -26,10 +26,6 @@ double Ratio(double a, double b) {
 
 }  // namespace
 
-double RelativeLuminance(const QColor& colour) {
-    return Luminance(colour.rgb());
-}
-
 double ContrastRatio(const QColor& a, const QColor& b) {
     return Ratio(Luminance(a.rgb()), Luminance(b.rgb()));
 }

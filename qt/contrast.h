@@ -9,9 +9,6 @@
 
 #include <QColor>
 
-// 0 for black to 1 for white.
-double RelativeLuminance(const QColor& colour);
-
 // (lighter + 0.05) / (darker + 0.05) of the two luminances: 1 for equal
 // colours up to 21 for black on white, whatever the order of the two.
 double ContrastRatio(const QColor& a, const QColor& b);
