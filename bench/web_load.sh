@@ -29,28 +29,14 @@ trap 'rm -rf "$served"' EXIT
 cp -r "$build/site/." "$served/"
 cp bench/web_yardstick.html "$served/yardstick.html"
 
-/usr/bin/python3 - "$served" <<'PY'
-import functools, http.server, statistics, sys, tempfile, threading
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+PYTHONPATH=tests/web /usr/bin/python3 - "$served" <<'PY'
+import statistics, sys
 from selenium.webdriver.support.ui import WebDriverWait
+from chromium import Site, browser
 
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-server = http.server.ThreadingHTTPServer(
-    ("127.0.0.1", 0), functools.partial(Quiet, directory=sys.argv[1]))
-threading.Thread(target=server.serve_forever, daemon=True).start()
-base = f"http://127.0.0.1:{server.server_address[1]}/"
-
-options = webdriver.ChromeOptions()
-options.binary_location = "/usr/bin/chromium"
-for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-             "--disable-background-networking", "--disable-component-update", "--disable-sync",
-             "--user-data-dir=" + tempfile.mkdtemp(prefix="quorel-bench-")):
-    options.add_argument(flag)
-driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+site = Site(sys.argv[1])
+base = site.url
+driver = browser()
 # Shown: the first frame in which the target has its text, in its own font,
 # in a visible window. Both pages are measured by this same probe.
 driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
@@ -82,7 +68,7 @@ try:
     yardstick = statistics.median(t[1] for t in times)
 finally:
     driver.quit()
-    server.shutdown()
+    site.stop()
 print(f"median of 21 loads to the target shown: game {game:.1f} ms, "
       f"yardstick {yardstick:.1f} ms, ratio {game / yardstick:.2f} (budget 1.50)")
 sys.exit(game > 1.5 * yardstick)

@@ -9,56 +9,19 @@ phone's screen and offline. The rules are the logic tests'; here only the
 wiring and a few verdicts.
 Usage: browser_test.py BUILD_DIR (with site/ and site-fixed/ built)"""
 
-import functools
-import http.server
 import sys
-import tempfile
-import threading
 import time
 import unittest
 from pathlib import Path
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
+from chromium import Site, browser
+
 BUILD = Path(sys.argv.pop(1) if len(sys.argv) > 1 else "build-web")
 RULE = "---------------------------"
-
-
-class Site:
-    """A static server for one folder on a free loopback port."""
-
-    def __init__(self, folder):
-        handler = functools.partial(Quiet, directory=str(folder))
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-
-    def stop(self):
-        self.server.shutdown()
-        self.server.server_close()
-
-
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-def browser(phone=False):
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                 "--no-first-run", "--disable-background-networking",
-                 "--disable-component-update", "--disable-sync"):
-        options.add_argument(flag)
-    options.add_argument("--user-data-dir=" + tempfile.mkdtemp(prefix="quorel-web-"))
-    if phone:
-        options.add_experimental_option("mobileEmulation", {
-            "deviceMetrics": {"width": 360, "height": 640, "pixelRatio": 2, "touch": True}})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
 def luminance(css):

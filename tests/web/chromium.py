@@ -1,0 +1,48 @@
+# SPDX-FileCopyrightText: 2026 Los autores de Quorel
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""Headless Chromium on this machine's closed network, and a static server
+for it on a free loopback port: what the browser tests and the load
+benchmark share."""
+
+import functools
+import http.server
+import tempfile
+import threading
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+
+class Site:
+    """A static server for one folder on a free loopback port."""
+
+    def __init__(self, folder):
+        handler = functools.partial(Quiet, directory=str(folder))
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def stop(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def browser(phone=False):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                 "--no-first-run", "--disable-background-networking",
+                 "--disable-component-update", "--disable-sync"):
+        options.add_argument(flag)
+    options.add_argument("--user-data-dir=" + tempfile.mkdtemp(prefix="quorel-web-"))
+    if phone:
+        options.add_experimental_option("mobileEmulation", {
+            "deviceMetrics": {"width": 360, "height": 640, "pixelRatio": 2, "touch": True}})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
