@@ -17,7 +17,10 @@ start_accessibility_bus
 # Qt's bridge goes on without a desktop's accessibility setting.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_window QUOREL "$program"
-/usr/bin/python3 "$(dirname "$0")/atspi_tree.py" || fail "the accessibility checks failed"
+# A limit of its own, so that a hang ends here, with the cleanup, within
+# ctest's 180 s.
+run_limited 100 /usr/bin/python3 "$(dirname "$0")/atspi_tree.py" ||
+    fail "the accessibility checks failed (status $?)"
 
 close_window_cleanly
 echo "accessibility end-to-end: all checks passed"

@@ -31,17 +31,45 @@ def fail(message):
 
 
 def wait_for(what, find):
+    """Asks until find() answers; a tree that changes while it is read (a
+    box closing) raises GError, and is asked again."""
     deadline = time.monotonic() + TIMEOUT
+    error = None
     while time.monotonic() < deadline:
-        found = find()
+        try:
+            found = find()
+        except GLib.GError as e:
+            found, error = None, e
         if found:
             return found
         time.sleep(0.1)
-    fail("no " + what)
+    fail("no " + what + (f" (last error: {error})" if error else ""))
 
 
 def children(node):
-    return [node.getChildAtIndex(i) for i in range(node.childCount)]
+    """The children still there: a box being destroyed loses them between
+    the count and the fetch, as None or as an unknown object path."""
+    try:
+        count = node.childCount
+    except GLib.GError:
+        return []
+    found = []
+    for i in range(count):
+        try:
+            child = node.getChildAtIndex(i)
+        except GLib.GError:
+            continue
+        if child is not None:
+            found.append(child)
+    return found
+
+
+def role_and_name(node):
+    """(role, name), or (None, None) for an object that has vanished."""
+    try:
+        return node.getRoleName(), node.name
+    except GLib.GError:
+        return None, None
 
 
 def descendants(node):
@@ -67,11 +95,11 @@ def dump(node, depth=0):
 
 def game():
     desktop = pyatspi.Registry.getDesktop(0)
-    return next((app for app in children(desktop) if app is not None and app.name == "Quorel"), None)
+    return next((app for app in children(desktop) if role_and_name(app)[1] == "Quorel"), None)
 
 
 def window(application, role, name):
-    return next((w for w in children(application) if w.getRoleName() == role and w.name == name), None)
+    return next((w for w in children(application) if role_and_name(w) == (role, name)), None)
 
 
 def press(node):

@@ -19,8 +19,7 @@ shot() {  # output file, then the command line's arguments
     [ -z "$(find_window Hola)" ] || fail "a window titled Hola with: $*"
     # Everything above the clock, which moves on by itself.
     import -window "$window" -crop 392x260+0+0 +repage "$out"
-    kill "$program_pid"
-    wait "$program_pid" 2>/dev/null || true
+    end_program
 }
 
 rmse() { (compare -metric RMSE "$1" "$2" null: 2>&1 || true) | sed -E 's/.*\(([0-9.e-]+)\).*/\1/'; }

@@ -19,8 +19,7 @@ shot() {  # scale, output file
     echo "$size" >"$2.size"
     # Everything above the clock, which moves on by itself.
     import -window "$window" -crop "$((392 * $1))x$((260 * $1))+0+0" +repage "$2"
-    kill "$program_pid"
-    wait "$program_pid" 2>/dev/null || true
+    end_program
 }
 
 shot 1 "$workdir/one.png"

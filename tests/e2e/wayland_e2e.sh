@@ -58,10 +58,8 @@ start_native() {
 # Ends the game as a session would, and checks that it was still running.
 end_game() {
     kill -0 "$program_pid" 2>/dev/null || fail "the game ended by itself"
-    kill -TERM "$program_pid"
-    local status=0
-    wait "$program_pid" || status=$?
-    [ "$status" -eq 143 ] || fail "the game ended with status $status, not by the signal"
+    end_program
+    [ "$program_status" -eq 143 ] || fail "the game ended with status $program_status, not by the signal"
     if grep -E 'Sanitizer|runtime error' "$workdir/program.log"; then
         fail "sanitizer report"
     fi
@@ -87,7 +85,8 @@ end_game
 # the clock, a modal box and the ticks behind it.
 start_accessibility_bus
 start_native "$fixed" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-/usr/bin/python3 "$(dirname "$0")/atspi_tree.py" --first-box-only || fail "the accessibility checks failed"
+run_limited 100 /usr/bin/python3 "$(dirname "$0")/atspi_tree.py" --first-box-only ||
+    fail "the accessibility checks failed (status $?)"
 grep -F -- '-> xdg_toplevel' "$workdir/program.log" | sed -E 's/^\[[ 0-9.]+\] +//' | sort -u
 wait_request 'set_title\("Quorel"\)' || fail "no verdict box window"
 wait_request 'xdg_toplevel@[0-9]+\.set_parent\(xdg_toplevel@[0-9]+\)' ||

@@ -59,15 +59,5 @@ sleep 0.5
 [[ "$(copy_focused)" =~ ^[0-9]+$ ]] || fail "click on Nuevo did not start a new puzzle"
 
 # Closing the window ends the program at once.
-xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-keys alt+F4
-for _ in $(seq 50); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.1
-done
-! kill -0 "$program_pid" 2>/dev/null || fail "the program did not end when its window closed"
-wait "$program_pid" || fail "the program exited with status $?"
-if grep -E 'Sanitizer|runtime error' "$workdir/program.log"; then
-    fail "sanitizer report"
-fi
+close_window_cleanly
 echo "window end-to-end: all checks passed"
