@@ -20,6 +20,8 @@ if grep -rqs '^path-exclude=/usr/share/man' /etc/dpkg/dpkg.cfg /etc/dpkg/dpkg.cf
 fi
 apt-get install -y -qq --reinstall "${install_opts[@]}" "./$deb" >/dev/null
 trap 'apt-get remove -y -qq quorel >/dev/null 2>&1 || true' EXIT
+trap 'exit 143' TERM  # through the exit trap, so the package goes
+trap 'exit 130' INT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -x /usr/games/quorel ] || fail "/usr/games/quorel missing"
