@@ -186,8 +186,8 @@ wait_program_end() {
     done
 }
 
-# Ends the program by its process id (see stop_process) and sets
-# program_status to its exit status: 143 if TERM ended it.
+# Ends the program by its process id: TERM, then KILL if it is still there
+# after 15 s. Sets program_status to its exit status, 143 if TERM ended it.
 end_program() {
     kill -TERM "$program_pid" 2>/dev/null || true
     if ! wait_program_end 15; then
