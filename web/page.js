@@ -131,16 +131,15 @@ const QuorelPage = (() => {
         box.showModal();
         fit();
     }
-    // Each run of non-blanks in its own box, so lines break only at blanks.
+    // Each run of non-blanks in its own box, so lines break only at blanks
+    // and line breaks.
     function words(element, text) {
-        element.replaceChildren(...text.split(/(\s+)/).map((part, i) => {
-            if (i % 2 === 1 || part === "") {
-                return part;
-            }
+        element.textContent = "";
+        for (const [i, part] of text.split(/([ \n]+)/).entries()) {
             const word = document.createElement("span");
             word.textContent = part;
-            return word;
-        }));
+            element.append(i % 2 === 1 || part === "" ? part : word);
+        }
     }
 
     return {
