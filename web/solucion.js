@@ -13,9 +13,14 @@
     const form = document.getElementById("consulta");
     const output = document.getElementById("salida");
 
-    // The form shows the query it made, ready for the next one.
+    // The form shows the query it made, ready for the next one. A text
+    // field takes a second or more to lay out a megabyte, which only a link
+    // made to that end holds: such a text stays out of the form, whose field
+    // is left empty, and the program still gets it whole.
+    const longestShown = 10000;
     for (const name of ["objetivo", "numeros", "respuesta"]) {
-        form.elements[name].value = field(name);
+        const text = field(name);
+        form.elements[name].value = text.length <= longestShown ? text : "";
     }
     form.elements.exacta.checked = field("exacta") === "1";
 
