@@ -8,6 +8,8 @@
 "use strict";
 
 (() => {
+    // Read as the form sends it: a '+' is a blank, so a link spells an
+    // answer's plus as %2B.
     const query = new URLSearchParams(location.search);
     const field = (name) => query.get(name) ?? "";
     const form = document.getElementById("consulta");
