@@ -13,5 +13,8 @@
 // line, in Spanish, that names what was tried.
 std::string MissingDisplayReason();
 
-// Whether a Wayland compositor answers where Qt would look for it.
-bool WaylandReachable();
+// How the game joins the desktop it runs on, before the QApplication is
+// created: as the application of its desktop entry, so that docks and task
+// switchers show the game's own icon and name, and natively on Wayland where
+// no X display is there.
+void PrepareDesktopSession();

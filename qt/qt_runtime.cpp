@@ -6,22 +6,9 @@
 
 #include <QTime>
 
+#include "game/box_texts.h"
 #include "game/form1.h"
 #include "qt/message_boxes.h"
-#include "qt/window_accessibility.h"
-
-namespace {
-
-QString ToQt(const std::u16string& text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
-}
-
-std::u16string FromQt(const QString& text) {
-    return text.toStdU16String();
-}
-
-}  // namespace
 
 QtRuntime::QtRuntime(GameWindow& window, uint64_t entropy) : window_(window), random_(entropy) {}
 
@@ -53,22 +40,21 @@ QWidget* QtRuntime::Widget(Control control) const {
 
 std::u16string QtRuntime::Text(Control textBox) const {
     if (auto* box = qobject_cast<QLineEdit*>(Widget(textBox))) {
-        return FromQt(box->text());
+        return box->text().toStdU16String();
     }
     return {};
 }
 
 void QtRuntime::SetText(Control textBox, const std::u16string& text) {
     if (auto* box = qobject_cast<QLineEdit*>(Widget(textBox))) {
-        box->setText(ToQt(text));
+        box->setText(QString::fromStdU16String(text));
     }
 }
 
 void QtRuntime::SetCaption(Control label, const std::u16string& caption) {
     if (auto* shown = qobject_cast<QLabel*>(Widget(label))) {
-        shown->setText(ToQt(caption));
-        // A screen reader reads the name, not the text, of a named label.
-        shown->setAccessibleName(SpokenClock(shown->text()));
+        shown->setText(QString::fromStdU16String(caption));
+        shown->setAccessibleName(QString::fromStdU16String(SpokenClock(caption)));
     }
 }
 
@@ -98,12 +84,14 @@ void QtRuntime::SetTimerEnabled(bool enabled) {
 }
 
 void QtRuntime::MsgBox(const std::u16string& text) {
-    ShowMessageBox(&window_, ToQt(text));
+    ShowMessageBox(&window_, text);
 }
 
 std::u16string QtRuntime::InputBox(const std::u16string& prompt, const std::u16string& title,
                                    const std::u16string& defaultText) {
-    return FromQt(ShowTextPrompt(&window_, ToQt(prompt), ToQt(title), ToQt(defaultText)));
+    return ShowTextPrompt(&window_, QString::fromStdU16String(prompt),
+                          QString::fromStdU16String(title), QString::fromStdU16String(defaultText))
+        .toStdU16String();
 }
 
 float QtRuntime::Rnd() {

@@ -4,12 +4,31 @@
 
 #include "qt/text_field_rules.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QWidget>
 
-#include "qt/toolkit_spanish.h"
+#include <mutex>
 
 namespace {
+
+// The toolkit's own texts in Spanish whatever the system's locale, from the
+// translation Qt ships; loaded once. Where it is not installed, the toolkit
+// stays in its built-in English.
+void EnsureToolkitSpanish() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        auto* translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(QStringLiteral("qtbase_es"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(translator);
+        } else {
+            delete translator;
+        }
+    });
+}
 
 class TextFieldRules : public QObject {
 public:

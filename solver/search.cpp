@@ -25,7 +25,8 @@ int Digits(int32_t number) {
 
 }  // namespace
 
-Search::Search() : scratch_(ValueSet::Max - ValueSet::Min + 1, NotOffered) {}
+Search::Search(Strategy strategy)
+    : strategy_(strategy), scratch_(ValueSet::Max - ValueSet::Min + 1, NotOffered) {}
 
 ValueSet* Search::TakeSet() {
     if (poolUsed_ == pool_.size()) {

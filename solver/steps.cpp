@@ -12,7 +12,7 @@
 
 #include "answer/step_arithmetic.h"
 #include "answer/token_symbols.h"
-#include "answer/value_line.h"
+#include "answer/verdict.h"
 #include "game/form1.h"
 #include "game/null_runtime.h"
 #include "game/surrogates.h"
@@ -261,9 +261,7 @@ void Evaluate(Form1& form, const std::u16string& answer, const std::optional<Puz
               Recorder& recorder, int16_t& value, EvalOutcome& outcome, TokenReading& reading) {
     if (puzzle) {
         form.State.Target = static_cast<int16_t>(puzzle->Target);
-        for (std::size_t i = 0; i < puzzle->Numbers.size() && i < NumberCount; ++i) {
-            form.State.Numbers[static_cast<int>(i) + 1] = puzzle->Numbers[i];
-        }
+        LoadNumbers(form.State, puzzle->Numbers);
     }
     form.Observer = &recorder;
     form.EvaluateAnswer(answer, value, outcome, reading);
@@ -351,8 +349,7 @@ void ShowSteps(std::u16string_view answer, const std::optional<Puzzle>& puzzle, 
         bool valid = false;
         form.NumbersValid(valid);
         out << (valid ? std::string("Números: bien usados")
-                      : "(ha usado números incorrectos: " +
-                            ToUtf8(form.MisusedNumberText(reading)) + ")")
+                      : ToUtf8(MisusedNumberLine(form.MisusedNumberText(reading))))
             << '\n';
     }
     out << "Resultado: " << ToUtf8(ValueLine(value, outcome)) << '\n';

@@ -11,7 +11,7 @@
 
 #include "game/box_texts.h"
 #include "game/form1.h"
-#include "web/contrast.h"
+#include "game/legible_colour.h"
 
 // The page's side: each call writes or reads the page through the QuorelPage
 // object of page.js. Texts cross as UTF-16 code units with their length, so
@@ -200,7 +200,7 @@ void WebRuntime::SetText(Control textBox, const std::u16string& text) {
 
 void WebRuntime::SetCaption(Control label, const std::u16string& caption) {
     // The clock is a timer region; a screen reader reads its name.
-    const std::u16string spoken = caption.empty() ? u"Tiempo" : u"Tiempo " + caption;
+    const std::u16string spoken = SpokenClock(caption);
     JsSetCaption(Index(label), caption.data(), Length(caption), spoken.data(), Length(spoken));
 }
 

@@ -2,13 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "web/contrast.h"
+#include "game/legible_colour.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
+// Linear light of an 8-bit sRGB value.
 double LinearLight(int channel) {
     const double c = channel / 255.0;
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
@@ -121,7 +122,8 @@ Rgb LegibleTextColour(const Rgb& text, const Rgb& background, double minimum) {
                         (textLuminance == backgroundLuminance && backgroundLuminance >= Crossover);
 
     // Lightness moves the luminance one way only, so the first step that
-    // reaches the minimum is the nearest.
+    // reaches the minimum is the nearest. Each step is one the screen can
+    // show: 8 bits of lightness, and the colour as 8-bit sRGB.
     for (const int step : {darker ? -1 : 1, darker ? 1 : -1}) {
         for (int lightness = start + step; lightness >= 0 && lightness <= 255; lightness += step) {
             const Rgb candidate = AtLightness(hs, lightness);
@@ -130,10 +132,8 @@ Rgb LegibleTextColour(const Rgb& text, const Rgb& background, double minimum) {
             }
         }
     }
+    // Every lightness of a hue runs from black to white.
     const Rgb black = AtLightness(hs, 0);
     const Rgb white = AtLightness(hs, 255);
-    return Ratio(Luminance(black), backgroundLuminance) >=
-                   Ratio(Luminance(white), backgroundLuminance)
-               ? black
-               : white;
+    return ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
 }
