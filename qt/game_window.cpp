@@ -117,6 +117,7 @@ GameWindow::GameWindow() {
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
+    Timer1->setTimerType(Qt::PreciseTimer);  // never early, so each timeout finds its tick due
     Timer1->start();
 
     for (QLineEdit* box : {Text1, Text2, Text3}) {

@@ -6,18 +6,41 @@
 
 #include <QTime>
 
+#include <ctime>
+
 #include "game/box_texts.h"
 #include "game/form1.h"
 #include "qt/message_boxes.h"
 
-QtRuntime::QtRuntime(GameWindow& window, uint64_t entropy) : window_(window), random_(entropy) {}
+namespace {
+
+// CLOCK_BOOTTIME goes on while the machine sleeps, unlike steady_clock, and
+// never jumps when the wall clock is set.
+int64_t BootMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return int64_t{now.tv_sec} * 1000 + now.tv_nsec / 1000000;
+}
+
+}  // namespace
+
+QtRuntime::QtRuntime(GameWindow& window, uint64_t entropy) : window_(window), random_(entropy) {
+    if (window_.Timer1->isActive()) {
+        SetTimerEnabled(true);  // the clock and the timer start together
+    }
+}
 
 void QtRuntime::Wire(Form1& form) {
     QObject::connect(window_.Command1, &QPushButton::clicked, &window_,
                      [&form] { form.Command1Click(); });
     QObject::connect(window_.Command2, &QPushButton::clicked, &window_,
                      [&form] { form.Command2Click(); });
-    QObject::connect(window_.Timer1, &QTimer::timeout, &window_, [&form] { form.Timer1Tick(); });
+    QObject::connect(window_.Timer1, &QTimer::timeout, &window_, [this, &form] {
+        const int64_t now = BootMilliseconds();
+        while (clock_.TakeTick(now)) {
+            form.Timer1Tick();
+        }
+    });
 }
 
 QWidget* QtRuntime::Widget(Control control) const {
@@ -77,8 +100,10 @@ void QtRuntime::SetTimerEnabled(bool enabled) {
     // Enabling restarts the period, so a new puzzle's first tick comes a full
     // second after it.
     if (enabled) {
+        clock_.Start(BootMilliseconds());  // read first: the timer never fires before a tick is due
         window_.Timer1->start();
     } else {
+        clock_.Stop();
         window_.Timer1->stop();
     }
 }

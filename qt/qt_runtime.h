@@ -9,6 +9,7 @@
 
 #include "game/forms_runtime.h"
 #include "game/random_generator.h"
+#include "game/tick_clock.h"
 #include "qt/game_window.h"
 
 class Form1;
@@ -38,4 +39,7 @@ private:
 
     GameWindow& window_;
     RandomGenerator random_;
+    // Timer1 only wakes the clock: Qt drops the timeouts a stopped process
+    // missed, the clock counts them.
+    TickClock clock_;
 };

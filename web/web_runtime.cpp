@@ -6,7 +6,6 @@
 
 #include <emscripten/emscripten.h>
 
-#include <cmath>
 #include <cstdlib>
 
 #include "game/box_texts.h"
@@ -84,7 +83,6 @@ EM_ASYNC_JS(int, JsNextEvent, (double timeout), {
 
 namespace {
 
-constexpr double TickMilliseconds = 1000.0;
 const std::u16string Title(ApplicationTitle);
 
 int Index(Control control) {
@@ -158,27 +156,14 @@ bool WebRuntime::WaitForBox() {
 }
 
 void WebRuntime::DeliverDueTicks() {
-    const double now = JsWallClock();
-    if (now < lastNow_) {
-        timerStart_ -= lastNow_ - now;  // the wall clock was set back: no tick lost or repeated
-    }
-    lastNow_ = now;
-    if (!timerEnabled_) {
-        return;
-    }
-    const auto due = static_cast<int64_t>(std::floor((now - timerStart_) / TickMilliseconds));
-    while (timerEnabled_ && ticksDelivered_ < due) {
-        ++ticksDelivered_;
+    const auto now = static_cast<int64_t>(JsWallClock());
+    while (clock_.TakeTick(now)) {
         form_->Timer1Tick();
     }
 }
 
 double WebRuntime::MillisecondsToNextTick() const {
-    if (!timerEnabled_) {
-        return -1.0;
-    }
-    const double next = timerStart_ + static_cast<double>(ticksDelivered_ + 1) * TickMilliseconds;
-    return std::max(0.0, next - JsWallClock());
+    return static_cast<double>(clock_.UntilNextTick(static_cast<int64_t>(JsWallClock())));
 }
 
 void WebRuntime::ApplyTargetColours() {
@@ -224,13 +209,10 @@ void WebRuntime::SetFocus(Control control) {
 }
 
 void WebRuntime::SetTimerEnabled(bool enabled) {
-    // Enabling restarts the period, so a new puzzle's first tick comes a full
-    // second after it.
-    timerEnabled_ = enabled;
     if (enabled) {
-        timerStart_ = JsWallClock();
-        lastNow_ = timerStart_;
-        ticksDelivered_ = 0;
+        clock_.Start(static_cast<int64_t>(JsWallClock()));
+    } else {
+        clock_.Stop();
     }
 }
 

@@ -14,6 +14,7 @@
 
 #include "game/forms_runtime.h"
 #include "game/random_generator.h"
+#include "game/tick_clock.h"
 
 class Form1;
 
@@ -66,10 +67,7 @@ private:
     bool command1Enabled_ = true;
     bool command2Enabled_ = true;
 
-    // The clock counts real seconds from the moment the timer was enabled,
-    // so ticks a throttled or hidden page missed are all delivered on waking.
-    bool timerEnabled_ = false;
-    double timerStart_ = 0.0;  // wall clock, milliseconds
-    int64_t ticksDelivered_ = 0;
-    double lastNow_ = 0.0;
+    // On the wall clock: ticks a throttled or hidden page missed are all
+    // delivered on waking.
+    TickClock clock_;
 };
