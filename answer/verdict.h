@@ -3,8 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// What a verdict says, wherever an answer is judged: the game's box and
-// quorel-solucion alike.
+// What a verdict says, in the game's box and from quorel-solucion alike.
 
 #include <cstdint>
 #include <string>

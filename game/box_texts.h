@@ -31,8 +31,7 @@ inline std::u16string CopiedBoxText(std::u16string_view title, std::u16string_vi
            u"Aceptar\n" + rule;
 }
 
-// The clock's name for a screen reader, which reads a named label's name and
-// not its text: "Tiempo", then the time shown, if any ("Tiempo 0:5").
+// A screen reader reads a named label's name, not its text: "Tiempo 0:5".
 inline std::u16string SpokenClock(std::u16string_view shown) {
     return shown.empty() ? std::u16string(u"Tiempo") : u"Tiempo " + std::u16string(shown);
 }

@@ -103,22 +103,6 @@ bool XReachable(std::string_view display) {
     return connected;
 }
 
-std::string WaylandFailure() {
-    const std::string_view name = Variable("WAYLAND_DISPLAY");
-    if (name.empty()) {
-        return "no hay ningún compositor Wayland (WAYLAND_DISPLAY no está definida)";
-    }
-    return "no se puede conectar con el compositor Wayland " + std::string(name);
-}
-
-std::string XFailure() {
-    const std::string_view display = Variable("DISPLAY");
-    if (display.empty()) {
-        return "no hay ninguna pantalla X (DISPLAY no está definida)";
-    }
-    return "no se puede abrir la pantalla X " + std::string(display);
-}
-
 // Whether a Wayland compositor answers where Qt would look for it.
 bool WaylandReachable() {
     if (!Variable("WAYLAND_SOCKET").empty()) {
@@ -151,17 +135,16 @@ std::string MissingDisplayReason() {
     if ((wayland && WaylandReachable()) || (x && XReachable(Variable("DISPLAY")))) {
         return {};
     }
-    std::string reason = "Quorel necesita un escritorio gráfico: ";
-    if (wayland) {
-        reason += WaylandFailure();
-    }
-    if (wayland && x) {
-        reason += " y ";
-    }
-    if (x) {
-        reason += XFailure();
-    }
-    return reason + ".";
+    const std::string compositor(Variable("WAYLAND_DISPLAY"));
+    const std::string display(Variable("DISPLAY"));
+    const std::string waylandFailure =
+        compositor.empty() ? "no hay ningún compositor Wayland (WAYLAND_DISPLAY no está definida)"
+                           : "no se puede conectar con el compositor Wayland " + compositor;
+    const std::string xFailure = display.empty()
+                                     ? "no hay ninguna pantalla X (DISPLAY no está definida)"
+                                     : "no se puede abrir la pantalla X " + display;
+    return "Quorel necesita un escritorio gráfico: " + (wayland ? waylandFailure : "") +
+           (wayland && x ? " y " : "") + (x ? xFailure : "") + ".";
 }
 
 void PrepareDesktopSession() {

@@ -104,8 +104,7 @@ GameWindow::GameWindow() {
     Text3->setAccessibleName(QStringLiteral("Respuesta"));
     Command1->setAccessibleName(QStringLiteral("Hecho"));
     Command2->setAccessibleName(QStringLiteral("Nuevo"));
-    // "Tiempo"; each tick adds the time.
-    Label1->setAccessibleName(QString::fromStdU16String(SpokenClock(u"")));
+    Label1->setAccessibleName(QString::fromStdU16String(SpokenClock(u"")));  // each tick, the time
     static std::once_flag frames;
     std::call_once(frames, [] { QAccessible::installFactory(FrameFactory); });
 

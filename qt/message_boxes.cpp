@@ -34,51 +34,46 @@ public:
     using QMessageBox::QMessageBox;
 
 protected:
-    bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override {
+        const bool handled = QMessageBox::event(event);
+        // QMessageBox sizes itself again on each layout request, and caps its
+        // width below the screen's.
+        if (event->type() == QEvent::LayoutRequest && isVisible()) {
+            FitWidestLine();
+        }
+        return handled;
+    }
+
+    void showEvent(QShowEvent* event) override {
+        // Until the box first sizes itself, a plain text is not wrapped, so the
+        // layout's minimum width is that of the widest line. A spacer across the
+        // layout keeps that width once the box wraps the text: the rest of the
+        // text's row has a fixed width, so the text gets all of it.
+        auto* grid = qobject_cast<QGridLayout*>(layout());
+        if (grid != nullptr &&
+            grid->totalMinimumSize().width() <= screen()->availableGeometry().width()) {
+            const QMargins margins = grid->contentsMargins();
+            const int width = grid->totalMinimumSize().width() - margins.left() - margins.right();
+            grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
+        }
+        QMessageBox::showEvent(event);
+        FitWidestLine();
+    }
 
 private:
-    void FitWidestLine();
+    void FitWidestLine() {
+        const int wanted = layout()->totalMinimumSize().width();
+        if (width() >= wanted) {
+            return;
+        }
+        const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(wanted)
+                                                         : layout()->totalMinimumSize().height();
+        setFixedSize(wanted, height);
+    }
 };
 
 // Characters of a name the prompt shows without scrolling.
 constexpr int PromptNameCharacters = 25;
-
-bool WholeLinesMessageBox::event(QEvent* event) {
-    const bool handled = QMessageBox::event(event);
-    // QMessageBox sizes itself again on each layout request, and caps its
-    // width below the screen's.
-    if (event->type() == QEvent::LayoutRequest && isVisible()) {
-        FitWidestLine();
-    }
-    return handled;
-}
-
-void WholeLinesMessageBox::showEvent(QShowEvent* event) {
-    // Until the box first sizes itself, a plain text is not wrapped, so the
-    // layout's minimum width is that of the widest line. A spacer across the
-    // layout keeps that width once the box wraps the text: the rest of the
-    // text's row has a fixed width, so the text gets all of it.
-    auto* grid = qobject_cast<QGridLayout*>(layout());
-    if (grid != nullptr &&
-        grid->totalMinimumSize().width() <= screen()->availableGeometry().width()) {
-        const QMargins margins = grid->contentsMargins();
-        const int width = grid->totalMinimumSize().width() - margins.left() - margins.right();
-        grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
-    }
-    QMessageBox::showEvent(event);
-    FitWidestLine();
-}
-
-void WholeLinesMessageBox::FitWidestLine() {
-    const int wanted = layout()->totalMinimumSize().width();
-    if (width() >= wanted) {
-        return;
-    }
-    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(wanted)
-                                                     : layout()->totalMinimumSize().height();
-    setFixedSize(wanted, height);
-}
 
 // Makes a text prompt wide enough for its whole title in the title bar, and
 // its text field for PromptNameCharacters wide characters. Call once its

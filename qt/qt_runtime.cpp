@@ -6,6 +6,7 @@
 
 #include <QTime>
 
+#include <array>
 #include <ctime>
 
 #include "game/box_texts.h"
@@ -44,21 +45,9 @@ void QtRuntime::Wire(Form1& form) {
 }
 
 QWidget* QtRuntime::Widget(Control control) const {
-    switch (control) {
-        case Control::Text1:
-            return window_.Text1;
-        case Control::Text2:
-            return window_.Text2;
-        case Control::Text3:
-            return window_.Text3;
-        case Control::Command1:
-            return window_.Command1;
-        case Control::Command2:
-            return window_.Command2;
-        case Control::Label1:
-            return window_.Label1;
-    }
-    return nullptr;
+    const std::array<QWidget*, 6> inOrder{window_.Text1,    window_.Text2,    window_.Text3,
+                                          window_.Command1, window_.Command2, window_.Label1};
+    return inOrder[static_cast<std::size_t>(control)];  // Control's order
 }
 
 std::u16string QtRuntime::Text(Control textBox) const {
@@ -97,10 +86,8 @@ void QtRuntime::SetFocus(Control control) {
 }
 
 void QtRuntime::SetTimerEnabled(bool enabled) {
-    // Enabling restarts the period, so a new puzzle's first tick comes a full
-    // second after it.
     if (enabled) {
-        clock_.Start(BootMilliseconds());  // read first: the timer never fires before a tick is due
+        clock_.Start(BootMilliseconds());  // first: the timer never fires before a tick is due
         window_.Timer1->start();
     } else {
         clock_.Stop();

@@ -39,7 +39,6 @@ private:
 
     GameWindow& window_;
     RandomGenerator random_;
-    // Timer1 only wakes the clock: Qt drops the timeouts a stopped process
-    // missed, the clock counts them.
+    // Timer1 only wakes it: Qt drops the timeouts a stopped process missed.
     TickClock clock_;
 };

@@ -14,22 +14,6 @@
 
 namespace {
 
-// The toolkit's own texts in Spanish whatever the system's locale, from the
-// translation Qt ships; loaded once. Where it is not installed, the toolkit
-// stays in its built-in English.
-void EnsureToolkitSpanish() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        auto* translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(QStringLiteral("qtbase_es"),
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-            QCoreApplication::installTranslator(translator);
-        } else {
-            delete translator;
-        }
-    });
-}
-
 class TextFieldRules : public QObject {
 public:
     using QObject::QObject;
@@ -43,9 +27,19 @@ protected:
                 return true;
             }
         } else if (event->type() == QEvent::ContextMenu) {
-            // The menu is the only toolkit text a field shows; its translation
-            // is loaded on the first one, off the path to the window.
-            EnsureToolkitSpanish();
+            // The menu is the only toolkit text a field shows: Qt's Spanish
+            // translation is loaded on the first one, off the path to the
+            // window. Where it is not installed, the menu stays in English.
+            static std::once_flag once;
+            std::call_once(once, [] {
+                auto* spanish = new QTranslator(QCoreApplication::instance());
+                if (spanish->load(QStringLiteral("qtbase_es"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                    QCoreApplication::installTranslator(spanish);
+                } else {
+                    delete spanish;
+                }
+            });
         }
         return QObject::eventFilter(watched, event);
     }

@@ -58,12 +58,12 @@ bool AllDigits(std::string_view text) {
 // An argument as an error message quotes it: its first 40 characters, and
 // "…" where it goes on, so that a runaway paste does not flood the terminal.
 std::string Quoted(std::string_view arg) {
-    constexpr int Shown = 40;
     std::size_t end = 0;
-    for (int shown = 0; end < arg.size() && shown < Shown; ++shown) {
-        do {
-            ++end;  // over a UTF-8 character's continuation bytes too
-        } while (end < arg.size() && (static_cast<unsigned char>(arg[end]) & 0xC0) == 0x80);
+    for (int characters = 0; end < arg.size(); ++end) {
+        // Each UTF-8 character begins at a byte that does not continue one.
+        if ((static_cast<unsigned char>(arg[end]) & 0xC0) != 0x80 && ++characters > 40) {
+            break;
+        }
     }
     return "«" + std::string(arg.substr(0, end)) + (end < arg.size() ? "…»" : "»");
 }

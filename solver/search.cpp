@@ -455,14 +455,6 @@ uint8_t Search::ShortestAnswer(const std::vector<int32_t>& values, int count,
     return bestMask;
 }
 
-int Search::FewestParentheses(int count, int32_t value) {
-    int fewest = Unreached;
-    for (const uint8_t mask : masksBySize_[static_cast<std::size_t>(count)]) {
-        fewest = std::min(fewest, MinParens(mask, value, value, fewest, false));
-    }
-    return fewest == Unreached ? -1 : fewest;
-}
-
 // Pairs of values that building the tables of five and six numbers would
 // combine. A table of five holds about as many values as it combined pairs,
 // capped at every value there is.

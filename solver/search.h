@@ -56,10 +56,8 @@ public:
     // target in 1..32767, 1 to 6 numbers in 1..32767.
     SearchResult Run(int32_t target, std::span<const int16_t> numbers, bool exact);
 
-    // After Run, on the same numbers: the fewest pairs of parentheses of an
-    // answer over exactly count of the numbers that reaches value, or -1 when
-    // none does. For tests, which compare lookups with tables.
-    int FewestParentheses(int count, int32_t value);
+    // The tests compare look-ups with tables through Search's own tables.
+    friend struct SearchProbe;
 
 private:
     static constexpr int MaskCount = 1 << MaxNumbers;

@@ -26,32 +26,22 @@ bool IsDigit(char16_t c) {
 
 // A character as a player would recognise it; c may be a surrogate pair.
 std::string Name(const std::u16string& c) {
-    switch (c[0]) {
-        case u' ':
-            return "espacio";
-        case u'\t':
-            return "tabulador";
-        case u'\n':
-            return "salto de línea";
-        case u'\r':
-            return "retorno de carro";
-        default:
-            return "«" + ToUtf8(c) + "»";
+    constexpr std::pair<char16_t, const char*> Named[] = {{u' ', "espacio"},
+                                                          {u'\t', "tabulador"},
+                                                          {u'\n', "salto de línea"},
+                                                          {u'\r', "retorno de carro"}};
+    for (const auto& [character, name] : Named) {
+        if (c[0] == character) {
+            return name;
+        }
     }
+    return "«" + ToUtf8(c) + "»";
 }
 
 // What an operator would have done, in the words of "el 3 no se suma".
 std::string OperationVerb(int16_t op) {
-    switch (op) {
-        case TokPlus:
-            return "suma";
-        case TokMinus:
-            return "resta";
-        case TokTimes:
-            return "multiplica";
-        default:
-            return "divide";
-    }
+    constexpr const char* Verbs[] = {"suma", "resta", "multiplica", "divide"};  // TokPlus on
+    return Verbs[TokPlus - op];
 }
 
 // Follows the game's events and words them. Each pass (the top level, or a

@@ -25,6 +25,19 @@
 #include "solver/confirm.h"
 #include "solver/search.h"
 
+// After Run, on the same numbers: the fewest pairs of parentheses of an
+// answer over exactly count of the numbers that reaches value, or -1 when
+// none does.
+struct SearchProbe {
+    static int FewestParentheses(Search& search, int count, int32_t value) {
+        int fewest = Search::Unreached;
+        for (const uint8_t mask : search.masksBySize_[static_cast<std::size_t>(count)]) {
+            fewest = std::min(fewest, search.MinParens(mask, value, value, fewest, false));
+        }
+        return fewest == Search::Unreached ? -1 : fewest;
+    }
+};
+
 namespace {
 
 struct Item {
@@ -287,7 +300,7 @@ TEST(SearchTables, HoldEveryValueWithItsFewestNumbers) {
         for (int32_t v = -32768; v <= 32767; ++v) {
             int fewest = 0;
             for (int k = 1; k <= n && fewest == 0; ++k) {
-                fewest = tables.FewestParentheses(k, v) >= 0 ? k : 0;
+                fewest = SearchProbe::FewestParentheses(tables, k, v) >= 0 ? k : 0;
             }
             if (fewest != brute.FewestCount(v) && ++mismatches <= 5) {
                 ADD_FAILURE() << "value " << v << ": " << fewest << " numbers, brute force "
@@ -316,7 +329,8 @@ TEST(SearchLookups, AgreeWithTables) {
         for (int i = 0; i < 450; ++i) {
             const int32_t v = i < 400 ? i - 200 : wide(rng);
             for (int k = 5; k <= static_cast<int>(draw.numbers.size()); ++k) {
-                ASSERT_EQ(lookups.FewestParentheses(k, v), tables.FewestParentheses(k, v))
+                ASSERT_EQ(SearchProbe::FewestParentheses(lookups, k, v),
+                          SearchProbe::FewestParentheses(tables, k, v))
                     << "value " << v << " with " << k << " numbers";
             }
         }
