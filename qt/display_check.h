@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Whether a desktop is there to show the window on. Qt aborts with a toolkit
-// error when it cannot reach one; the game says so in one line instead.
+// The desktop the game joins. Qt aborts with a toolkit error when it cannot
+// reach one; the game says so in one line instead.
 
 #include <string>
 
@@ -13,8 +13,6 @@
 // line, in Spanish, that names what was tried.
 std::string MissingDisplayReason();
 
-// How the game joins the desktop it runs on, before the QApplication is
-// created: as the application of its desktop entry, so that docks and task
-// switchers show the game's own icon and name, and natively on Wayland where
-// no X display is there.
+// Before the QApplication: the game joins as its desktop entry's application,
+// so that docks show its own icon and name, natively on Wayland without X.
 void PrepareDesktopSession();

@@ -25,7 +25,8 @@ int64_t BootMilliseconds() {
 
 }  // namespace
 
-QtRuntime::QtRuntime(GameWindow& window, uint64_t entropy) : window_(window), random_(entropy) {
+QtRuntime::QtRuntime(GameWindow& window, uint64_t entropy)
+    : SeededRuntime(entropy), window_(window) {
     if (window_.Timer1->isActive()) {
         SetTimerEnabled(true);  // the clock and the timer start together
     }
@@ -104,14 +105,6 @@ std::u16string QtRuntime::InputBox(const std::u16string& prompt, const std::u16s
     return ShowTextPrompt(&window_, QString::fromStdU16String(prompt),
                           QString::fromStdU16String(title), QString::fromStdU16String(defaultText))
         .toStdU16String();
-}
-
-float QtRuntime::Rnd() {
-    return random_.Next();
-}
-
-void QtRuntime::Randomize(int32_t seed) {
-    random_.Reseed(seed);
 }
 
 TimeOfDay QtRuntime::Now() const {

@@ -101,7 +101,7 @@ std::u16string Adopt(char16_t* text, int length) {
 
 }  // namespace
 
-WebRuntime::WebRuntime(uint64_t entropy) : random_(entropy) {}
+WebRuntime::WebRuntime(uint64_t entropy) : SeededRuntime(entropy) {}
 
 uint64_t WebRuntime::Entropy() {
     return uint64_t{JsRandom32()} << 32 | JsRandom32();
@@ -238,14 +238,6 @@ std::u16string WebRuntime::InputBox(const std::u16string& prompt, const std::u16
     }
     JsCloseBox();
     return typed;
-}
-
-float WebRuntime::Rnd() {
-    return random_.Next();
-}
-
-void WebRuntime::Randomize(int32_t seed) {
-    random_.Reseed(seed);
 }
 
 TimeOfDay WebRuntime::Now() const {

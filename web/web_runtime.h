@@ -18,7 +18,7 @@
 
 class Form1;
 
-class WebRuntime : public FormsRuntime {
+class WebRuntime : public SeededRuntime {
 public:
     explicit WebRuntime(uint64_t entropy);
 
@@ -38,8 +38,6 @@ public:
     void MsgBox(const std::u16string& text) override;
     std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
                             const std::u16string& defaultText) override;
-    float Rnd() override;
-    void Randomize(int32_t seed) override;
     TimeOfDay Now() const override;
 
 private:
@@ -63,7 +61,6 @@ private:
     void ApplyTargetColours();
 
     Form1* form_ = nullptr;
-    RandomGenerator random_;
     bool command1Enabled_ = true;
     bool command2Enabled_ = true;
 
