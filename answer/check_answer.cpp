@@ -11,15 +11,9 @@
 #include <cstdlib>
 #include <limits>
 
-#include "answer/value_line.h"
+#include "answer/verdict.h"
 #include "game/decimal.h"
 #include "game/form1.h"
-
-namespace {
-
-constexpr int32_t MaxDistanceForSolved = 5;
-
-}  // namespace
 
 void Form1::CheckAnswer(const std::u16string& answer) {
     int16_t valueReached = 0;
@@ -38,7 +32,7 @@ void Form1::CheckAnswer(const std::u16string& answer) {
 
     std::u16string message = ValueLine(valueReached, outcome);
     if (!valid) {
-        message += u"\r\n(ha usado números incorrectos: " + MisusedNumberText(reading) + u")";
+        message += u"\r\n" + MisusedNumberLine(MisusedNumberText(reading));
     }
     if (close) {
         message += u"\r\ntiempo = " + Decimal(State.ElapsedSeconds / 60) + u" minutos y " +

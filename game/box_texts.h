@@ -3,9 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// What the message box shows and copies, the same on every toolkit: the
-// title of a box that names none, the text with each CRLF as one line break,
-// and the dashed text that Ctrl+C puts on the clipboard.
+// Words every toolkit shows or speaks alike: what the message box shows and
+// copies (the title of a box that names none, the text with each CRLF as one
+// line break, and the dashed text that Ctrl+C puts on the clipboard), and the
+// clock's spoken name.
 
 #include <string>
 #include <string_view>
@@ -28,4 +29,9 @@ inline std::u16string CopiedBoxText(std::u16string_view title, std::u16string_vi
     const std::u16string rule = u"---------------------------\n";
     return rule + std::u16string(title) + u"\n" + rule + std::u16string(shown) + u"\n" + rule +
            u"Aceptar\n" + rule;
+}
+
+// A screen reader reads a named label's name, not its text: "Tiempo 0:5".
+inline std::u16string SpokenClock(std::u16string_view shown) {
+    return shown.empty() ? std::u16string(u"Tiempo") : u"Tiempo " + std::u16string(shown);
 }

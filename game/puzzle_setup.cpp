@@ -5,8 +5,8 @@
 // Drawing a puzzle: the target, six numbers sorted ascending, the empty answer
 // box and the clock back at zero. Each puzzle takes exactly 13 draws.
 
+#include <algorithm>
 #include <cmath>
-#include <utility>
 
 #include "game/decimal.h"
 #include "game/form1.h"
@@ -55,19 +55,9 @@ void Form1::DrawNumbers() {
 
 void Form1::ShowNumbers() {
     runtime_.SetText(Control::Text3, u"");
-    auto& numbers = State.Numbers;
-    bool swapped = true;
-    while (swapped) {
-        swapped = false;
-        for (int i = 1; i < NumberCount; ++i) {
-            if (numbers[i] > numbers[i + 1]) {
-                std::swap(numbers[i], numbers[i + 1]);
-                swapped = true;
-            }
-        }
-    }
-    for (int i = 1; i <= NumberCount; ++i) {
-        runtime_.SetText(Control::Text2,
-                         runtime_.Text(Control::Text2) + Decimal(numbers[i]) + u" ");
+    // Ascending; equal numbers are alike, so any sort gives the same order.
+    std::sort(State.Numbers.begin(), State.Numbers.end());
+    for (const int16_t number : State.Numbers) {
+        runtime_.SetText(Control::Text2, runtime_.Text(Control::Text2) + Decimal(number) + u" ");
     }
 }

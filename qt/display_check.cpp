@@ -4,10 +4,13 @@
 
 #include "qt/display_check.h"
 
+#include <QGuiApplication>
+
 #include <netdb.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 #include <cstddef>
 #include <cstdlib>
@@ -65,34 +68,21 @@ bool ConnectsLocal(std::string_view path, bool abstract) {
     return Connects(AF_UNIX, reinterpret_cast<const sockaddr*>(&address), length);
 }
 
-// Where an X client connects for "[protocol/][host]:number[.screen]": the
-// local socket of display number, or TCP port 6000 + number on the host.
-// Only the connection is tried; the X handshake is Qt's, which it does
-// anyway, so the check costs the start-up next to nothing.
+// Where an X client connects for "[protocol/][host]:number[.screen]", as
+// libxcb reads it: the local socket of display number, or TCP port
+// 6000 + number on the host. Only the connection is tried; the X handshake
+// is Qt's, which it does anyway, so the check costs the start-up next to
+// nothing.
 bool XReachable(std::string_view display) {
-    const std::size_t colon = display.rfind(':');
-    if (colon == std::string_view::npos) {
-        return false;
-    }
-    std::string_view host = display.substr(0, colon);
-    std::string_view protocol;
-    if (const std::size_t slash = host.find('/'); slash != std::string_view::npos) {
-        protocol = host.substr(0, slash);
-        host = host.substr(slash + 1);
-    }
+    char* parsedHost = nullptr;
     int number = 0;
-    std::size_t digits = 0;
-    for (const char c : display.substr(colon + 1)) {
-        if (c < '0' || c > '9' || number > 65535) {
-            break;
-        }
-        number = number * 10 + (c - '0');
-        ++digits;
-    }
-    if (digits == 0) {
+    if (display.empty() ||
+        xcb_parse_display(std::string(display).c_str(), &parsedHost, &number, nullptr) == 0) {
         return false;
     }
-    if (host.empty() || host == "unix" || protocol == "unix") {
+    std::string host = parsedHost;
+    std::free(parsedHost);
+    if (host.empty() || host == "unix" || display.starts_with("unix/")) {
         const std::string path = "/tmp/.X11-unix/X" + std::to_string(number);
         return ConnectsLocal(path, false) || ConnectsLocal(path, true);
     }
@@ -102,8 +92,7 @@ bool XReachable(std::string_view display) {
     addrinfo hints{};
     hints.ai_socktype = SOCK_STREAM;
     addrinfo* found = nullptr;
-    if (::getaddrinfo(std::string(host).c_str(), std::to_string(6000 + number).c_str(), &hints,
-                      &found) != 0) {
+    if (::getaddrinfo(host.c_str(), std::to_string(6000 + number).c_str(), &hints, &found) != 0) {
         return false;
     }
     bool connected = false;
@@ -114,30 +103,15 @@ bool XReachable(std::string_view display) {
     return connected;
 }
 
-std::string WaylandFailure() {
-    const std::string_view name = Variable("WAYLAND_DISPLAY");
-    if (name.empty()) {
-        return "no hay ningún compositor Wayland (WAYLAND_DISPLAY no está definida)";
-    }
-    return "no se puede conectar con el compositor Wayland " + std::string(name);
-}
-
-std::string XFailure() {
-    const std::string_view display = Variable("DISPLAY");
-    if (display.empty()) {
-        return "no hay ninguna pantalla X (DISPLAY no está definida)";
-    }
-    return "no se puede abrir la pantalla X " + std::string(display);
-}
-
-}  // namespace
-
+// Whether a Wayland compositor answers where Qt would look for it.
 bool WaylandReachable() {
     if (!Variable("WAYLAND_SOCKET").empty()) {
         return true;  // a connection handed down by whoever started the game
     }
     return ConnectsLocal(WaylandSocketPath(), false);
 }
+
+}  // namespace
 
 std::string MissingDisplayReason() {
     // Unset, Qt tries Wayland and X; otherwise the platforms named, in a
@@ -161,15 +135,29 @@ std::string MissingDisplayReason() {
     if ((wayland && WaylandReachable()) || (x && XReachable(Variable("DISPLAY")))) {
         return {};
     }
-    std::string reason = "Quorel necesita un escritorio gráfico: ";
-    if (wayland) {
-        reason += WaylandFailure();
+    const std::string compositor(Variable("WAYLAND_DISPLAY"));
+    const std::string display(Variable("DISPLAY"));
+    const std::string waylandFailure =
+        compositor.empty() ? "no hay ningún compositor Wayland (WAYLAND_DISPLAY no está definida)"
+                           : "no se puede conectar con el compositor Wayland " + compositor;
+    const std::string xFailure = display.empty()
+                                     ? "no hay ninguna pantalla X (DISPLAY no está definida)"
+                                     : "no se puede abrir la pantalla X " + display;
+    return "Quorel necesita un escritorio gráfico: " + (wayland ? waylandFailure : "") +
+           (wayland && x ? " y " : "") + (x ? xFailure : "") + ".";
+}
+
+void PrepareDesktopSession() {
+    // Wayland's app_id: the desktop finds the entry, and so the icon, by it.
+    // Under X the window's class, the application's name, matches the
+    // entry's StartupWMClass instead.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorel.Quorel"));
+
+    // Qt goes native by itself in most Wayland sessions but keeps to X on
+    // some desktops, and when only the default socket is there; without an
+    // X display that would fail.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        WaylandReachable()) {
+        qputenv("QT_QPA_PLATFORM", "wayland");
     }
-    if (wayland && x) {
-        reason += " y ";
-    }
-    if (x) {
-        reason += XFailure();
-    }
-    return reason + ".";
 }

@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Whether a desktop is there to show the window on. Qt aborts with a toolkit
-// error when it cannot reach one; the game says so in one line instead.
+// The desktop the game joins. Qt aborts with a toolkit error when it cannot
+// reach one; the game says so in one line instead.
 
 #include <string>
 
@@ -13,5 +13,6 @@
 // line, in Spanish, that names what was tried.
 std::string MissingDisplayReason();
 
-// Whether a Wayland compositor answers where Qt would look for it.
-bool WaylandReachable();
+// Before the QApplication: the game joins as its desktop entry's application,
+// so that docks show its own icon and name, natively on Wayland without X.
+void PrepareDesktopSession();

@@ -5,39 +5,130 @@
 #include "qt/message_boxes.h"
 
 #include <QClipboard>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QStyle>
+
+#include <algorithm>
 
 #include "game/box_texts.h"
-#include "qt/dialog_widths.h"
 #include "qt/text_field_rules.h"
 
 namespace {
 
-QString ToQt(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+// A message box whose lines stay whole wherever the screen has room for
+// them. QMessageBox wraps lines past about 500 pixels, and a line of the
+// best-times listing takes up to about 900. Where a line is wider than the
+// screen, the box wraps as QMessageBox always has.
+class WholeLinesMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    bool event(QEvent* event) override {
+        const bool handled = QMessageBox::event(event);
+        // QMessageBox sizes itself again on each layout request, and caps its
+        // width below the screen's.
+        if (event->type() == QEvent::LayoutRequest && isVisible()) {
+            FitWidestLine();
+        }
+        return handled;
+    }
+
+    void showEvent(QShowEvent* event) override {
+        // Until the box first sizes itself, a plain text is not wrapped, so the
+        // layout's minimum width is that of the widest line. A spacer across the
+        // layout keeps that width once the box wraps the text: the rest of the
+        // text's row has a fixed width, so the text gets all of it.
+        auto* grid = qobject_cast<QGridLayout*>(layout());
+        if (grid != nullptr &&
+            grid->totalMinimumSize().width() <= screen()->availableGeometry().width()) {
+            const QMargins margins = grid->contentsMargins();
+            const int width = grid->totalMinimumSize().width() - margins.left() - margins.right();
+            grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
+        }
+        QMessageBox::showEvent(event);
+        FitWidestLine();
+    }
+
+private:
+    void FitWidestLine() {
+        const int wanted = layout()->totalMinimumSize().width();
+        if (width() >= wanted) {
+            return;
+        }
+        const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(wanted)
+                                                         : layout()->totalMinimumSize().height();
+        setFixedSize(wanted, height);
+    }
+};
+
+// Characters of a name the prompt shows without scrolling.
+constexpr int PromptNameCharacters = 25;
+
+// Makes a text prompt wide enough for its whole title in the title bar, and
+// its text field for PromptNameCharacters wide characters. Call once its
+// title is set.
+void FitTextPrompt(QInputDialog& dialog) {
+    auto* field = dialog.findChild<QLineEdit*>();
+    if (field == nullptr) {
+        return;
+    }
+    // The field spans the dialog, and the dialog's layout fits it to the
+    // field's minimum width; so the field carries both needs.
+    const QFontMetrics metrics(field->font());
+    const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+    const QMargins text = field->textMargins();
+    // 2 a side for the margin QLineEdit keeps inside its frame, 2 for the cursor.
+    const int nameWidth =
+        metrics.horizontalAdvance(QString(PromptNameCharacters, QLatin1Char('M'))) + 2 * frame +
+        text.left() + text.right() + 2 * 2 + 2;
+
+    // The title bar's font is the desktop's; where Qt does not know it, the
+    // application's. Drawn bold, as most title bars do, with room around it
+    // for three buttons on each side (the window's icon among them), since
+    // many desktops centre the title: about ten lines' height in all.
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    const QFontMetrics title(titleFont);
+    // The layout's own margins, still to be built, are the style's.
+    const int around = dialog.style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, &dialog) +
+                       dialog.style()->pixelMetric(QStyle::PM_LayoutRightMargin, nullptr, &dialog);
+    const int titleWidth =
+        title.horizontalAdvance(dialog.windowTitle()) + 10 * title.height() - around;
+
+    const int screenWidth = dialog.screen()->availableGeometry().width() - around;
+    field->setMinimumWidth(std::min(std::max(nameWidth, titleWidth), screenWidth));
 }
+
+const QString Title = QStringView(ApplicationTitle).toString();
 
 }  // namespace
 
-void ShowMessageBox(QWidget* parent, const QString& text) {
-    const std::u16string shown = ShownBoxText(text.toStdU16String());
+void ShowMessageBox(QWidget* parent, const std::u16string& text) {
+    const std::u16string shown = ShownBoxText(text);
 
     WholeLinesMessageBox box(parent);
-    box.setWindowTitle(ToQt(ApplicationTitle));
+    box.setWindowTitle(Title);
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
-    box.setText(ToQt(shown));
+    box.setText(QString::fromStdU16String(shown));
     QPushButton* ok = box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     QShortcut copy(QKeySequence::Copy, &box);
     QObject::connect(&copy, &QShortcut::activated, &box, [&shown] {
-        QGuiApplication::clipboard()->setText(ToQt(CopiedBoxText(ApplicationTitle, shown)));
+        QGuiApplication::clipboard()->setText(
+            QString::fromStdU16String(CopiedBoxText(ApplicationTitle, shown)));
     });
     box.exec();
 }
@@ -46,7 +137,7 @@ QString ShowTextPrompt(QWidget* parent, const QString& prompt, const QString& ti
                        const QString& defaultText) {
     QInputDialog dialog(parent);
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(title.isEmpty() ? ToQt(ApplicationTitle) : title);
+    dialog.setWindowTitle(title.isEmpty() ? Title : title);
     dialog.setLabelText(prompt);
     FitTextPrompt(dialog);
     dialog.setTextValue(defaultText);

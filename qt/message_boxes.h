@@ -9,10 +9,12 @@
 
 #include <QString>
 
+#include <string>
+
 class QWidget;
 
 // Only "Aceptar", no icon, titled "Quorel". Ctrl+C copies title and text.
-void ShowMessageBox(QWidget* parent, const QString& text);
+void ShowMessageBox(QWidget* parent, const std::u16string& text);
 
 // "Aceptar" returns the field's text, "Cancelar" (or closing) an empty text.
 QString ShowTextPrompt(QWidget* parent, const QString& prompt, const QString& title,

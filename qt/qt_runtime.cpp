@@ -6,69 +6,68 @@
 
 #include <QTime>
 
+#include <array>
+#include <ctime>
+
+#include "game/box_texts.h"
 #include "game/form1.h"
 #include "qt/message_boxes.h"
-#include "qt/window_accessibility.h"
 
 namespace {
 
-QString ToQt(const std::u16string& text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
-}
-
-std::u16string FromQt(const QString& text) {
-    return text.toStdU16String();
+// CLOCK_BOOTTIME goes on while the machine sleeps, unlike steady_clock, and
+// never jumps when the wall clock is set.
+int64_t BootMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return int64_t{now.tv_sec} * 1000 + now.tv_nsec / 1000000;
 }
 
 }  // namespace
 
-QtRuntime::QtRuntime(GameWindow& window, uint64_t entropy) : window_(window), random_(entropy) {}
+QtRuntime::QtRuntime(GameWindow& window, uint64_t entropy)
+    : SeededRuntime(entropy), window_(window) {
+    if (window_.Timer1->isActive()) {
+        SetTimerEnabled(true);  // the clock and the timer start together
+    }
+}
 
 void QtRuntime::Wire(Form1& form) {
     QObject::connect(window_.Command1, &QPushButton::clicked, &window_,
                      [&form] { form.Command1Click(); });
     QObject::connect(window_.Command2, &QPushButton::clicked, &window_,
                      [&form] { form.Command2Click(); });
-    QObject::connect(window_.Timer1, &QTimer::timeout, &window_, [&form] { form.Timer1Tick(); });
+    QObject::connect(window_.Timer1, &QTimer::timeout, &window_, [this, &form] {
+        const int64_t now = BootMilliseconds();
+        while (clock_.TakeTick(now)) {
+            form.Timer1Tick();
+        }
+    });
 }
 
 QWidget* QtRuntime::Widget(Control control) const {
-    switch (control) {
-        case Control::Text1:
-            return window_.Text1;
-        case Control::Text2:
-            return window_.Text2;
-        case Control::Text3:
-            return window_.Text3;
-        case Control::Command1:
-            return window_.Command1;
-        case Control::Command2:
-            return window_.Command2;
-        case Control::Label1:
-            return window_.Label1;
-    }
-    return nullptr;
+    const std::array<QWidget*, 6> inOrder{window_.Text1,    window_.Text2,    window_.Text3,
+                                          window_.Command1, window_.Command2, window_.Label1};
+    return inOrder[static_cast<std::size_t>(control)];  // Control's order
 }
 
 std::u16string QtRuntime::Text(Control textBox) const {
     if (auto* box = qobject_cast<QLineEdit*>(Widget(textBox))) {
-        return FromQt(box->text());
+        return box->text().toStdU16String();
     }
     return {};
 }
 
 void QtRuntime::SetText(Control textBox, const std::u16string& text) {
     if (auto* box = qobject_cast<QLineEdit*>(Widget(textBox))) {
-        box->setText(ToQt(text));
+        box->setText(QString::fromStdU16String(text));
     }
 }
 
 void QtRuntime::SetCaption(Control label, const std::u16string& caption) {
     if (auto* shown = qobject_cast<QLabel*>(Widget(label))) {
-        shown->setText(ToQt(caption));
-        // A screen reader reads the name, not the text, of a named label.
-        shown->setAccessibleName(SpokenClock(shown->text()));
+        shown->setText(QString::fromStdU16String(caption));
+        shown->setAccessibleName(QString::fromStdU16String(SpokenClock(caption)));
     }
 }
 
@@ -88,30 +87,24 @@ void QtRuntime::SetFocus(Control control) {
 }
 
 void QtRuntime::SetTimerEnabled(bool enabled) {
-    // Enabling restarts the period, so a new puzzle's first tick comes a full
-    // second after it.
     if (enabled) {
+        clock_.Start(BootMilliseconds());  // first: the timer never fires before a tick is due
         window_.Timer1->start();
     } else {
+        clock_.Stop();
         window_.Timer1->stop();
     }
 }
 
 void QtRuntime::MsgBox(const std::u16string& text) {
-    ShowMessageBox(&window_, ToQt(text));
+    ShowMessageBox(&window_, text);
 }
 
 std::u16string QtRuntime::InputBox(const std::u16string& prompt, const std::u16string& title,
                                    const std::u16string& defaultText) {
-    return FromQt(ShowTextPrompt(&window_, ToQt(prompt), ToQt(title), ToQt(defaultText)));
-}
-
-float QtRuntime::Rnd() {
-    return random_.Next();
-}
-
-void QtRuntime::Randomize(int32_t seed) {
-    random_.Reseed(seed);
+    return ShowTextPrompt(&window_, QString::fromStdU16String(prompt),
+                          QString::fromStdU16String(title), QString::fromStdU16String(defaultText))
+        .toStdU16String();
 }
 
 TimeOfDay QtRuntime::Now() const {

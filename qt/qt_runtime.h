@@ -3,17 +3,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The game's toolkit services on Qt Widgets: the window's controls, its one
-// timer, the two dialogs, random values and the local time. It holds no game
-// state; Wire() forwards the window's clicks and ticks to Form1.
+// The game's toolkit services on Qt Widgets. It holds no game state; Wire()
+// forwards the window's clicks and the clock's ticks to Form1.
 
 #include "game/forms_runtime.h"
 #include "game/random_generator.h"
+#include "game/tick_clock.h"
 #include "qt/game_window.h"
 
 class Form1;
 
-class QtRuntime : public FormsRuntime {
+class QtRuntime : public SeededRuntime {
 public:
     QtRuntime(GameWindow& window, uint64_t entropy);
 
@@ -29,13 +29,12 @@ public:
     void MsgBox(const std::u16string& text) override;
     std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
                             const std::u16string& defaultText) override;
-    float Rnd() override;
-    void Randomize(int32_t seed) override;
     TimeOfDay Now() const override;
 
 private:
     QWidget* Widget(Control control) const;
 
     GameWindow& window_;
-    RandomGenerator random_;
+    // Timer1 only wakes it: Qt drops the timeouts a stopped process missed.
+    TickClock clock_;
 };

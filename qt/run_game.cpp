@@ -9,7 +9,6 @@
 #include <cstdio>
 
 #include "game/form1.h"
-#include "qt/desktop_session.h"
 #include "qt/display_check.h"
 
 int RunGame(char* programName, const MakeRuntime& makeRuntime) {

@@ -9,15 +9,20 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "qt/contrast.h"
+#include "game/legible_colour.h"
 
 namespace {
+
+Rgb FromQt(const QColor& colour) {
+    return {colour.red(), colour.green(), colour.blue()};
+}
 
 void ApplyTargetColours(QWidget* box) {
     const QPalette scheme = QApplication::palette();
     const QColor background = scheme.color(QPalette::HighlightedText);  // colour 14
     const QColor text = scheme.color(QPalette::Button);                 // colour 15
-    const QColor legible = LegibleTextColour(text, background, MinimumTargetContrast);
+    const Rgb plain = LegibleTextColour(FromQt(text), FromQt(background), MinimumTargetContrast);
+    const QColor legible(plain.Red, plain.Green, plain.Blue);
     QPalette colours = box->palette();
     if (colours.color(QPalette::Base) == background && colours.color(QPalette::Text) == legible &&
         colours.isBrushSet(QPalette::Active, QPalette::Text)) {

@@ -10,8 +10,5 @@
 
 class QWidget;
 
-// WCAG 2 level AA for text.
-inline constexpr double MinimumTargetContrast = 4.5;
-
 // Colours the box now, and again each time the application's palette changes.
 void FollowTargetColours(QWidget* box);

@@ -4,10 +4,13 @@
 
 #include "qt/text_field_rules.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QWidget>
 
-#include "qt/toolkit_spanish.h"
+#include <mutex>
 
 namespace {
 
@@ -24,9 +27,19 @@ protected:
                 return true;
             }
         } else if (event->type() == QEvent::ContextMenu) {
-            // The menu is the only toolkit text a field shows; its translation
-            // is loaded on the first one, off the path to the window.
-            EnsureToolkitSpanish();
+            // The menu is the only toolkit text a field shows: Qt's Spanish
+            // translation is loaded on the first one, off the path to the
+            // window. Where it is not installed, the menu stays in English.
+            static std::once_flag once;
+            std::call_once(once, [] {
+                auto* spanish = new QTranslator(QCoreApplication::instance());
+                if (spanish->load(QStringLiteral("qtbase_es"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                    QCoreApplication::installTranslator(spanish);
+                } else {
+                    delete spanish;
+                }
+            });
         }
         return QObject::eventFilter(watched, event);
     }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string_view>
 
+#include "answer/verdict.h"
 #include "solver/confirm.h"
 #include "solver/search.h"
 #include "solver/steps.h"
@@ -54,9 +55,22 @@ bool AllDigits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
+// An argument as an error message quotes it: its first 40 characters, and
+// "…" where it goes on, so that a runaway paste does not flood the terminal.
+std::string Quoted(std::string_view arg) {
+    std::size_t end = 0;
+    for (int characters = 0; end < arg.size(); ++end) {
+        // Each UTF-8 character begins at a byte that does not continue one.
+        if ((static_cast<unsigned char>(arg[end]) & 0xC0) != 0x80 && ++characters > 40) {
+            break;
+        }
+    }
+    return "«" + std::string(arg.substr(0, end)) + (end < arg.size() ? "…»" : "»");
+}
+
 // A whole number from 1 to 32767, however it is written wrong.
 int32_t ParseNumber(const std::string& arg, std::string_view what) {
-    const std::string quoted = std::string(what) + " «" + arg + "»";
+    const std::string quoted = std::string(what) + " " + Quoted(arg);
     std::string_view digits = arg;
     const bool negative = !digits.empty() && digits.front() == '-';
     if (negative) {
@@ -92,7 +106,7 @@ Puzzle ParsePuzzle(const std::vector<std::string>& positional) {
         throw BadInput{"faltan los números: de uno a seis"};
     }
     if (positional.size() > 7) {
-        throw BadInput{"sobra «" + positional[7] + "»: como mucho seis números"};
+        throw BadInput{"sobra " + Quoted(positional[7]) + ": como mucho seis números"};
     }
     Puzzle puzzle;
     puzzle.Target = ParseNumber(positional[0], "el objetivo");
@@ -133,7 +147,7 @@ int ReportAnswer(const Puzzle& puzzle, int32_t value, const std::string& text, s
     if (distance != 0) {
         out << "a " << distance << " del objetivo " << puzzle.Target << '\n';
     }
-    return distance <= 5 ? StatusSolved : StatusNotSolved;
+    return distance <= MaxDistanceForSolved ? StatusSolved : StatusNotSolved;
 }
 
 int RunSolucion(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -162,7 +176,7 @@ int RunSolucion(const std::vector<std::string>& args, std::ostream& out, std::os
                 }
                 answer = args[++i];  // whatever it looks like: "-5+10" is an answer
             } else if (LooksLikeOption(arg)) {
-                throw BadInput{"opción desconocida: «" + arg + "»"};
+                throw BadInput{"opción desconocida: " + Quoted(arg)};
             } else {
                 positional.push_back(arg);
             }

@@ -6,14 +6,13 @@
 
 #include "game/form1.h"
 #include "game/null_runtime.h"
+#include "solver/puzzle.h"
 #include "solver/utf8.h"
 
 Confirmation ConfirmAnswer(std::string_view text, int32_t value, std::span<const int16_t> numbers) {
     NullRuntime runtime;
     Form1 form(runtime);
-    for (std::size_t i = 0; i < numbers.size() && i < NumberCount; ++i) {
-        form.State.Numbers[static_cast<int>(i) + 1] = numbers[i];
-    }
+    LoadNumbers(form.State, numbers);
     int16_t reached = 0;
     EvalOutcome outcome = EvalOutcome::Value;
     TokenReading reading;

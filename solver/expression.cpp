@@ -19,24 +19,6 @@ int Expression::AddStep(int16_t op, int left, int right) {
     return static_cast<int>(nodes_.size()) - 1;
 }
 
-int Expression::NumberCount() const {
-    int count = 0;
-    for (const ExpressionNode& node : nodes_) {
-        count += node.Op == 0 ? 1 : 0;
-    }
-    return count;
-}
-
-int Expression::ParenthesisPairs() const {
-    int pairs = 0;
-    for (const ExpressionNode& node : nodes_) {
-        if (node.Op != 0 && nodes_[static_cast<std::size_t>(node.Right)].Op != 0) {
-            ++pairs;
-        }
-    }
-    return pairs;
-}
-
 std::string Expression::Text() const {
     std::string out;
     if (!nodes_.empty()) {

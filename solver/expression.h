@@ -25,10 +25,7 @@ public:
     // in range and not a division by 0.
     int AddStep(int16_t op, int left, int right);
 
-    bool Empty() const { return nodes_.empty(); }
     int32_t Value() const { return nodes_.back().Value; }  // of the last node added: the root
-    int NumberCount() const;
-    int ParenthesisPairs() const;
     std::string Text() const;
     const std::vector<ExpressionNode>& Nodes() const { return nodes_; }
 

@@ -25,7 +25,8 @@ int Digits(int32_t number) {
 
 }  // namespace
 
-Search::Search() : scratch_(ValueSet::Max - ValueSet::Min + 1, NotOffered) {}
+Search::Search(Strategy strategy)
+    : strategy_(strategy), scratch_(ValueSet::Max - ValueSet::Min + 1, NotOffered) {}
 
 ValueSet* Search::TakeSet() {
     if (poolUsed_ == pool_.size()) {
@@ -452,14 +453,6 @@ uint8_t Search::ShortestAnswer(const std::vector<int32_t>& values, int count,
         }
     }
     return bestMask;
-}
-
-int Search::FewestParentheses(int count, int32_t value) {
-    int fewest = Unreached;
-    for (const uint8_t mask : masksBySize_[static_cast<std::size_t>(count)]) {
-        fewest = std::min(fewest, MinParens(mask, value, value, fewest, false));
-    }
-    return fewest == Unreached ? -1 : fewest;
 }
 
 // Pairs of values that building the tables of five and six numbers would

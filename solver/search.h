@@ -48,20 +48,16 @@ struct SearchResult {
 
 class Search {
 public:
-    Search();
+    // Adaptive: five and six numbers are looked up while that costs less
+    // than building their tables. Tests force one way or the other.
+    enum class Strategy { Adaptive, Lookups, Tables };
+    explicit Search(Strategy strategy = Strategy::Adaptive);
 
     // target in 1..32767, 1 to 6 numbers in 1..32767.
     SearchResult Run(int32_t target, std::span<const int16_t> numbers, bool exact);
 
-    // After Run, on the same numbers: the fewest pairs of parentheses of an
-    // answer over exactly count of the numbers that reaches value, or -1 when
-    // none does. For tests, which compare lookups with tables.
-    int FewestParentheses(int count, int32_t value);
-
-    // Adaptive: five and six numbers are looked up while that costs less
-    // than building their tables. Tests force one way or the other.
-    enum class Strategy { Adaptive, Lookups, Tables };
-    void SetStrategy(Strategy strategy) { strategy_ = strategy; }
+    // The tests compare look-ups with tables through Search's own tables.
+    friend struct SearchProbe;
 
 private:
     static constexpr int MaskCount = 1 << MaxNumbers;
@@ -132,7 +128,7 @@ private:
 
     int n_ = 0;
     bool exact_ = false;
-    Strategy strategy_ = Strategy::Adaptive;
+    Strategy strategy_;
     uint64_t asked_ = 0;  // look-ups so far, the unit of the cost estimates
     std::array<int16_t, MaxNumbers> numbers_{};
     std::array<uint8_t, MaskCount> canonical_{};

@@ -12,7 +12,7 @@
 
 #include "answer/step_arithmetic.h"
 #include "answer/token_symbols.h"
-#include "answer/value_line.h"
+#include "answer/verdict.h"
 #include "game/form1.h"
 #include "game/null_runtime.h"
 #include "game/surrogates.h"
@@ -26,32 +26,22 @@ bool IsDigit(char16_t c) {
 
 // A character as a player would recognise it; c may be a surrogate pair.
 std::string Name(const std::u16string& c) {
-    switch (c[0]) {
-        case u' ':
-            return "espacio";
-        case u'\t':
-            return "tabulador";
-        case u'\n':
-            return "salto de línea";
-        case u'\r':
-            return "retorno de carro";
-        default:
-            return "«" + ToUtf8(c) + "»";
+    constexpr std::pair<char16_t, const char*> Named[] = {{u' ', "espacio"},
+                                                          {u'\t', "tabulador"},
+                                                          {u'\n', "salto de línea"},
+                                                          {u'\r', "retorno de carro"}};
+    for (const auto& [character, name] : Named) {
+        if (c[0] == character) {
+            return name;
+        }
     }
+    return "«" + ToUtf8(c) + "»";
 }
 
 // What an operator would have done, in the words of "el 3 no se suma".
 std::string OperationVerb(int16_t op) {
-    switch (op) {
-        case TokPlus:
-            return "suma";
-        case TokMinus:
-            return "resta";
-        case TokTimes:
-            return "multiplica";
-        default:
-            return "divide";
-    }
+    constexpr const char* Verbs[] = {"suma", "resta", "multiplica", "divide"};  // TokPlus on
+    return Verbs[TokPlus - op];
 }
 
 // Follows the game's events and words them. Each pass (the top level, or a
@@ -261,9 +251,7 @@ void Evaluate(Form1& form, const std::u16string& answer, const std::optional<Puz
               Recorder& recorder, int16_t& value, EvalOutcome& outcome, TokenReading& reading) {
     if (puzzle) {
         form.State.Target = static_cast<int16_t>(puzzle->Target);
-        for (std::size_t i = 0; i < puzzle->Numbers.size() && i < NumberCount; ++i) {
-            form.State.Numbers[static_cast<int>(i) + 1] = puzzle->Numbers[i];
-        }
+        LoadNumbers(form.State, puzzle->Numbers);
     }
     form.Observer = &recorder;
     form.EvaluateAnswer(answer, value, outcome, reading);
@@ -351,8 +339,7 @@ void ShowSteps(std::u16string_view answer, const std::optional<Puzzle>& puzzle, 
         bool valid = false;
         form.NumbersValid(valid);
         out << (valid ? std::string("Números: bien usados")
-                      : "(ha usado números incorrectos: " +
-                            ToUtf8(form.MisusedNumberText(reading)) + ")")
+                      : ToUtf8(MisusedNumberLine(form.MisusedNumberText(reading))))
             << '\n';
     }
     out << "Resultado: " << ToUtf8(ValueLine(value, outcome)) << '\n';

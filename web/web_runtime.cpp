@@ -6,12 +6,11 @@
 
 #include <emscripten/emscripten.h>
 
-#include <cmath>
 #include <iterator>
 
 #include "game/box_texts.h"
 #include "game/form1.h"
-#include "web/contrast.h"
+#include "game/legible_colour.h"
 
 // The page's side: each call writes or reads the page through the QuorelPage
 // object of page.js, which takes and returns plain strings. Controls are
@@ -90,7 +89,6 @@ EM_ASYNC_JS(int, JsNextEvent, (double timeout), {
 
 namespace {
 
-constexpr double TickMilliseconds = 1000.0;
 const std::u16string Title(ApplicationTitle);
 
 // The control's element on the page: its id is its name in the Control enum.
@@ -114,7 +112,7 @@ std::u16string FieldText(const char* id) {
 
 }  // namespace
 
-WebRuntime::WebRuntime(uint64_t entropy) : random_(entropy) {}
+WebRuntime::WebRuntime(uint64_t entropy) : SeededRuntime(entropy) {}
 
 uint64_t WebRuntime::Entropy() {
     return uint64_t{JsRandom32()} << 32 | JsRandom32();
@@ -173,27 +171,14 @@ bool WebRuntime::WaitForBox() {
 }
 
 void WebRuntime::DeliverDueTicks() {
-    const double now = JsWallClock();
-    if (now < lastNow_) {
-        timerStart_ -= lastNow_ - now;  // the wall clock was set back: no tick lost or repeated
-    }
-    lastNow_ = now;
-    if (!timerEnabled_) {
-        return;
-    }
-    const auto due = static_cast<int64_t>(std::floor((now - timerStart_) / TickMilliseconds));
-    while (timerEnabled_ && ticksDelivered_ < due) {
-        ++ticksDelivered_;
+    const auto now = static_cast<int64_t>(JsWallClock());
+    while (clock_.TakeTick(now)) {
         form_->Timer1Tick();
     }
 }
 
 double WebRuntime::MillisecondsToNextTick() const {
-    if (!timerEnabled_) {
-        return -1.0;
-    }
-    const double next = timerStart_ + static_cast<double>(ticksDelivered_ + 1) * TickMilliseconds;
-    return std::max(0.0, next - JsWallClock());
+    return static_cast<double>(clock_.UntilNextTick(static_cast<int64_t>(JsWallClock())));
 }
 
 void WebRuntime::ApplyTargetColours() {
@@ -213,7 +198,7 @@ void WebRuntime::SetText(Control textBox, const std::u16string& text) {
 
 void WebRuntime::SetCaption(Control label, const std::u16string& caption) {
     // The clock is a timer region; a screen reader reads its name.
-    const std::u16string spoken = caption.empty() ? u"Tiempo" : u"Tiempo " + caption;
+    const std::u16string spoken = SpokenClock(caption);
     JsSetCaption(Id(label), caption.data(), Length(caption), spoken.data(), Length(spoken));
 }
 
@@ -237,13 +222,10 @@ void WebRuntime::SetFocus(Control control) {
 }
 
 void WebRuntime::SetTimerEnabled(bool enabled) {
-    // Enabling restarts the period, so a new puzzle's first tick comes a full
-    // second after it.
-    timerEnabled_ = enabled;
     if (enabled) {
-        timerStart_ = JsWallClock();
-        lastNow_ = timerStart_;
-        ticksDelivered_ = 0;
+        clock_.Start(static_cast<int64_t>(JsWallClock()));
+    } else {
+        clock_.Stop();
     }
 }
 
@@ -267,14 +249,6 @@ std::u16string WebRuntime::InputBox(const std::u16string& prompt, const std::u16
     }
     JsCloseBox();
     return typed;
-}
-
-float WebRuntime::Rnd() {
-    return random_.Next();
-}
-
-void WebRuntime::Randomize(int32_t seed) {
-    random_.Reseed(seed);
 }
 
 TimeOfDay WebRuntime::Now() const {

@@ -14,10 +14,11 @@
 
 #include "game/forms_runtime.h"
 #include "game/random_generator.h"
+#include "game/tick_clock.h"
 
 class Form1;
 
-class WebRuntime : public FormsRuntime {
+class WebRuntime : public SeededRuntime {
 public:
     explicit WebRuntime(uint64_t entropy);
 
@@ -37,8 +38,6 @@ public:
     void MsgBox(const std::u16string& text) override;
     std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
                             const std::u16string& defaultText) override;
-    float Rnd() override;
-    void Randomize(int32_t seed) override;
     TimeOfDay Now() const override;
 
 private:
@@ -62,14 +61,10 @@ private:
     void ApplyTargetColours();
 
     Form1* form_ = nullptr;
-    RandomGenerator random_;
     bool command1Enabled_ = true;
     bool command2Enabled_ = true;
 
-    // The clock counts real seconds from the moment the timer was enabled,
-    // so ticks a throttled or hidden page missed are all delivered on waking.
-    bool timerEnabled_ = false;
-    double timerStart_ = 0.0;  // wall clock, milliseconds
-    int64_t ticksDelivered_ = 0;
-    double lastNow_ = 0.0;
+    // On the wall clock: ticks a throttled or hidden page missed are all
+    // delivered on waking.
+    TickClock clock_;
 };

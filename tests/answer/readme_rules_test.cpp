@@ -14,8 +14,9 @@
 #include <string_view>
 #include <vector>
 
+#include <utf8cpp/utf8.h>
+
 #include "game/form1.h"
-#include "solver/utf8.h"
 #include "tests/support/fake_runtime.h"
 
 namespace {
@@ -92,7 +93,7 @@ TEST(ReadmeRules, EveryExampleGivesWhatItSays) {
         Form1 form(runtime);
         int16_t value = 0;
         EvalOutcome outcome = EvalOutcome::Value;
-        form.EvaluateAnswer(FromUtf8(example.answer), value, outcome);
+        form.EvaluateAnswer(utf8::utf8to16(example.answer), value, outcome);
         if (example.tooLong) {
             EXPECT_EQ(outcome, EvalOutcome::TooLong) << example.answer;
         } else {

@@ -42,11 +42,18 @@ grep -q '^Categories=Game;LogicGame;$' "$prefix/share/applications/org.quorel.Qu
 grep -q '<project_license>GPL-3.0-or-later</project_license>' \
     "$prefix/share/metainfo/org.quorel.Quorel.metainfo.xml" || fail "metainfo project_license"
 
-# The changelog's latest entry is this version, so the package and its
-# changelog cannot drift apart.
+# The version is written once, in CMakeLists.txt; the changelog's latest
+# entry, the manual pages' headers and the metainfo's latest release must
+# name it, so that none of them drifts apart from the package.
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 top=$(zcat "$prefix/share/doc/quorel/changelog.gz" | head -n1)
 [[ "$top" == "quorel ($version) "* ]] || fail "changelog starts '$top', project version $version"
+for page in "$prefix"/share/man/man6/*.6.gz; do
+    header=$(zcat "$page" | grep -m1 '^\.TH ')
+    [[ "$header" == *" \"Quorel $version\" "* ]] || fail "$(basename "$page"): '$header', project version $version"
+done
+release=$(grep -m1 -o '<release version="[^"]*"' "$prefix/share/metainfo/org.quorel.Quorel.metainfo.xml")
+[ "$release" = "<release version=\"$version\"" ] || fail "metainfo's latest $release, project version $version"
 
 # A stripped install keeps neither symbols nor the compiler's notes.
 cmake --install "$build" --prefix "$stripped" --strip >/dev/null

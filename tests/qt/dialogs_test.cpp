@@ -83,7 +83,7 @@ private slots:
             ButtonNamed(seen, "Aceptar")->click();
         });
         ShowMessageBox(nullptr,
-                       "247\r\ntiempo = 1 minutos y 5 segundos. más 30 segundos de penalización.");
+                       u"247\r\ntiempo = 1 minutos y 5 segundos. más 30 segundos de penalización.");
         QVERIFY(seen != nullptr);
         QCOMPARE(text, QString("247\ntiempo = 1 minutos y 5 segundos. más 30 segundos de "
                                "penalización."));
@@ -108,7 +108,7 @@ private slots:
             }
             modal->close();
         });
-        ShowMessageBox(nullptr, "<b>Ana</b>: 0 minutos y 40 segundos: 250 = 5x50\r\n");
+        ShowMessageBox(nullptr, u"<b>Ana</b>: 0 minutos y 40 segundos: 250 = 5x50\r\n");
         QCOMPARE(labelText, QString("<b>Ana</b>: 0 minutos y 40 segundos: 250 = 5x50\n"));
         QCOMPARE(labelFormat, Qt::PlainText);
     }

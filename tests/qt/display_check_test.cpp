@@ -14,7 +14,6 @@
 
 #include <unistd.h>
 
-#include "qt/desktop_session.h"
 #include "qt/display_check.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <QTest>
 
 #include "game/form1.h"
-#include "qt/contrast.h"
+#include "game/legible_colour.h"
 #include "qt/game_window.h"
 #include "qt/qt_runtime.h"
 #include "qt/target_colours.h"
@@ -103,9 +103,13 @@ private slots:
                  system.color(QPalette::HighlightedText));
         // Colour 15 where it contrasts enough with 14; in Qt's light scheme it
         // does not, and the text is its legible shade.
+        const QColor button = system.color(QPalette::Button);
+        const QColor highlighted = system.color(QPalette::HighlightedText);
+        const Rgb legible = LegibleTextColour(
+            {button.red(), button.green(), button.blue()},
+            {highlighted.red(), highlighted.green(), highlighted.blue()}, MinimumTargetContrast);
         QCOMPARE(window->Text1->palette().color(QPalette::Text),
-                 LegibleTextColour(system.color(QPalette::Button),
-                                   system.color(QPalette::HighlightedText), MinimumTargetContrast));
+                 QColor(legible.Red, legible.Green, legible.Blue));
         QVERIFY(window->Text1->palette().color(QPalette::Text) != system.color(QPalette::Button));
         QCOMPARE(window->Text1->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
         QCOMPARE(window->Text2->alignment() & Qt::AlignLeft, Qt::AlignLeft);

@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The target box stays legible: WCAG 2 contrast arithmetic, and the rendered
-// box, measured from its pixels, in three schemes switched while it runs.
+// The target box stays legible: the rendered box, measured from its pixels,
+// in three schemes switched while it runs. Its arithmetic is tested in
+// tests/game/legible_colour_test.cpp.
 
 #include <QApplication>
 #include <QImage>
@@ -11,11 +12,15 @@
 
 #include <cmath>
 
-#include "qt/contrast.h"
+#include "game/legible_colour.h"
 #include "qt/game_window.h"
 #include "qt/target_colours.h"
 
 namespace {
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+    return ContrastRatio(Rgb{a.red(), a.green(), a.blue()}, Rgb{b.red(), b.green(), b.blue()});
+}
 
 // Inside the box's frame: the background, and the pixel farthest from it in
 // contrast, a glyph's solid core, which is the text colour.
@@ -46,54 +51,6 @@ class TargetColoursTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void contrastRatios() {
-        QCOMPARE(ContrastRatio(Qt::black, Qt::white), 21.0);
-        QCOMPARE(ContrastRatio(Qt::white, Qt::black), 21.0);
-        QCOMPARE(ContrastRatio(QColor("#3c7dd0"), QColor("#3c7dd0")), 1.0);
-        QVERIFY(std::abs(ContrastRatio(QColor("#efefef"), Qt::white) - 1.1499) < 1e-3);
-        QVERIFY(std::abs(ContrastRatio(QColor("#767676"), Qt::white) - 4.5415) < 1e-3);
-    }
-
-    void legibleTextColour_data() {
-        QTest::addColumn<QColor>("text");
-        QTest::addColumn<QColor>("background");
-        QTest::addColumn<QString>("expected");  // empty: any that keeps hue and saturation
-        QTest::newRow("grey on white: a darker grey")
-            << QColor("#efefef") << QColor(Qt::white) << "#767676";
-        QTest::newRow("already legible: unchanged")
-            << QColor("#353535") << QColor(Qt::white) << "#353535";
-        QTest::newRow("on near black: lighter")
-            << QColor("#353535") << QColor("#1b1b1b") << "#838383";
-        QTest::newRow("no lighter grey is enough: past, to the dark side")
-            << QColor("#808080") << QColor("#777777") << "#060606";
-        // Each sixth of the colour circle, on white and on black.
-        for (const char* name :
-             {"#f0a0a0", "#f0d8a0", "#c8f0a0", "#a0f0c8", "#a0d8f0", "#b8a0f0", "#f0a0d8"}) {
-            QTest::addRow("%s on white", name) << QColor(name) << QColor(Qt::white) << "";
-            QTest::addRow("%s darkened, on black", name)
-                << QColor(name).darker(400) << QColor(Qt::black) << "";
-        }
-    }
-
-    void legibleTextColour() {
-        QFETCH(QColor, text);
-        QFETCH(QColor, background);
-        QFETCH(QString, expected);
-        const QColor legible = LegibleTextColour(text, background, 4.5);
-        if (!expected.isEmpty()) {
-            QCOMPARE(legible.name(), expected);
-        }
-        QVERIFY(ContrastRatio(legible, background) >= 4.5);
-        QVERIFY2(legible == text || SameHueAndSaturation(legible, text),
-                 qPrintable(legible.name()));
-        if (legible != text && legible.hslSaturation() == 0) {
-            // The nearest grey: one lightness step back falls short.
-            const int back = legible.lightness() < text.lightness() ? 1 : -1;
-            const int grey = legible.red() + back;
-            QVERIFY(ContrastRatio(QColor(grey, grey, grey), background) < 4.5);
-        }
-    }
-
     void theRenderedTargetIsLegibleInEveryScheme_data() {
         QTest::addColumn<QColor>("colour14");
         QTest::addColumn<QColor>("colour15");

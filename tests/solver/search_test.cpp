@@ -25,6 +25,19 @@
 #include "solver/confirm.h"
 #include "solver/search.h"
 
+// After Run, on the same numbers: the fewest pairs of parentheses of an
+// answer over exactly count of the numbers that reaches value, or -1 when
+// none does.
+struct SearchProbe {
+    static int FewestParentheses(Search& search, int count, int32_t value) {
+        int fewest = Search::Unreached;
+        for (const uint8_t mask : search.masksBySize_[static_cast<std::size_t>(count)]) {
+            fewest = std::min(fewest, search.MinParens(mask, value, value, fewest, false));
+        }
+        return fewest == Search::Unreached ? -1 : fewest;
+    }
+};
+
 namespace {
 
 struct Item {
@@ -224,13 +237,15 @@ std::string Describe(const Draw& draw, bool exact) {
     return text + (exact ? " --exacta" : "");
 }
 
+int NumberCount(const Expression& answer) {
+    return static_cast<int>(std::ranges::count(answer.Nodes(), int16_t{0}, &ExpressionNode::Op));
+}
+
 void CheckAgainstBruteForce(int count, int draws, unsigned seed) {
     std::mt19937 rng(seed);
     Search adaptive;
-    Search lookups;
-    lookups.SetStrategy(Search::Strategy::Lookups);
-    Search tables;
-    tables.SetStrategy(Search::Strategy::Tables);
+    Search lookups(Search::Strategy::Lookups);
+    Search tables(Search::Strategy::Tables);
     for (int d = 0; d < draws; ++d) {
         const Draw draw = RandomDraw(rng, count);
         const bool exact = d % 3 == 2;
@@ -249,7 +264,7 @@ void CheckAgainstBruteForce(int count, int draws, unsigned seed) {
             if (lengths) {
                 EXPECT_EQ(static_cast<int>(text.size()), best.length) << text;
             }
-            EXPECT_EQ(found.Answer.NumberCount(), found.Count) << text;
+            EXPECT_EQ(NumberCount(found.Answer), found.Count) << text;
             EXPECT_EQ(found.Answer.Value(), found.Value) << text;
             EXPECT_TRUE(ConfirmAnswer(text, found.Value, draw.numbers).Confirmed) << text;
         }
@@ -272,8 +287,7 @@ TEST(SearchAgainstBruteForce, SixNumbers) {
 // brute force reaches, each with the fewest numbers.
 TEST(SearchTables, HoldEveryValueWithItsFewestNumbers) {
     std::mt19937 rng(7);
-    Search tables;
-    tables.SetStrategy(Search::Strategy::Tables);
+    Search tables(Search::Strategy::Tables);
     for (int d = 0; d < 12; ++d) {
         const Draw draw = RandomDraw(rng, 4 + d % 3);
         const bool exact = d % 2 == 1;
@@ -286,7 +300,7 @@ TEST(SearchTables, HoldEveryValueWithItsFewestNumbers) {
         for (int32_t v = -32768; v <= 32767; ++v) {
             int fewest = 0;
             for (int k = 1; k <= n && fewest == 0; ++k) {
-                fewest = tables.FewestParentheses(k, v) >= 0 ? k : 0;
+                fewest = SearchProbe::FewestParentheses(tables, k, v) >= 0 ? k : 0;
             }
             if (fewest != brute.FewestCount(v) && ++mismatches <= 5) {
                 ADD_FAILURE() << "value " << v << ": " << fewest << " numbers, brute force "
@@ -301,10 +315,8 @@ TEST(SearchTables, HoldEveryValueWithItsFewestNumbers) {
 // look-ups find what the tables hold, with the same fewest parentheses.
 TEST(SearchLookups, AgreeWithTables) {
     std::mt19937 rng(11);
-    Search lookups;
-    lookups.SetStrategy(Search::Strategy::Lookups);
-    Search tables;
-    tables.SetStrategy(Search::Strategy::Tables);
+    Search lookups(Search::Strategy::Lookups);
+    Search tables(Search::Strategy::Tables);
     for (int d = 0; d < 16; ++d) {
         const Draw draw = RandomDraw(rng, 5 + d % 2);
         const bool exact = d % 4 >= 2;
@@ -317,7 +329,8 @@ TEST(SearchLookups, AgreeWithTables) {
         for (int i = 0; i < 450; ++i) {
             const int32_t v = i < 400 ? i - 200 : wide(rng);
             for (int k = 5; k <= static_cast<int>(draw.numbers.size()); ++k) {
-                ASSERT_EQ(lookups.FewestParentheses(k, v), tables.FewestParentheses(k, v))
+                ASSERT_EQ(SearchProbe::FewestParentheses(lookups, k, v),
+                          SearchProbe::FewestParentheses(tables, k, v))
                     << "value " << v << " with " << k << " numbers";
             }
         }

@@ -2,13 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "web/contrast.h"
+#include "game/legible_colour.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
+// Linear light of an 8-bit sRGB value.
 double LinearLight(int channel) {
     const double c = channel / 255.0;
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
@@ -56,38 +57,16 @@ Rgb AtLightness(const HueAndSaturation& hs, int lightness) {
     const double l = lightness / 255.0;
     const double chroma = (1.0 - std::abs(2.0 * l - 1.0)) * hs.Saturation;
     const double x = chroma * (1.0 - std::abs(std::fmod(hs.Hue, 2.0) - 1.0));
-    double r = 0.0;
-    double g = 0.0;
-    double b = 0.0;
-    switch (static_cast<int>(hs.Hue) % 6) {
-        case 0:
-            r = chroma, g = x;
-            break;
-        case 1:
-            r = x, g = chroma;
-            break;
-        case 2:
-            g = chroma, b = x;
-            break;
-        case 3:
-            g = x, b = chroma;
-            break;
-        case 4:
-            r = x, b = chroma;
-            break;
-        default:
-            r = chroma, b = x;
-            break;
-    }
+    // Each sixth of the circle puts the chroma on one channel and x on another.
+    constexpr int Chroma[6] = {0, 1, 1, 2, 2, 0};
+    constexpr int X[6] = {1, 0, 2, 1, 0, 2};
+    const int sixth = static_cast<int>(hs.Hue) % 6;
+    double rgb[3] = {0.0, 0.0, 0.0};
+    rgb[Chroma[sixth]] = chroma;
+    rgb[X[sixth]] = x;
     const double m = l - chroma / 2.0;
     const auto channel = [m](double c) { return static_cast<int>((c + m) * 255.0 + 0.5); };
-    return {channel(r), channel(g), channel(b)};
-}
-
-int LightnessOf(const Rgb& c) {
-    const int max = std::max({c.Red, c.Green, c.Blue});
-    const int min = std::min({c.Red, c.Green, c.Blue});
-    return (max + min + 1) / 2;
+    return {channel(rgb[0]), channel(rgb[1]), channel(rgb[2])};
 }
 
 }  // namespace
@@ -112,7 +91,8 @@ Rgb LegibleTextColour(const Rgb& text, const Rgb& background, double minimum) {
         return text;
     }
     const HueAndSaturation hs = HueAndSaturationOf(text);
-    const int start = LightnessOf(text);
+    const auto [least, most] = std::minmax({text.Red, text.Green, text.Blue});
+    const int start = (least + most + 1) / 2;  // the text's lightness
 
     // Away from the background: darker when the text is already darker, or
     // as dark, on a background light enough for black to do better than white.
@@ -121,7 +101,8 @@ Rgb LegibleTextColour(const Rgb& text, const Rgb& background, double minimum) {
                         (textLuminance == backgroundLuminance && backgroundLuminance >= Crossover);
 
     // Lightness moves the luminance one way only, so the first step that
-    // reaches the minimum is the nearest.
+    // reaches the minimum is the nearest. Each step is one the screen can
+    // show: 8 bits of lightness, and the colour as 8-bit sRGB.
     for (const int step : {darker ? -1 : 1, darker ? 1 : -1}) {
         for (int lightness = start + step; lightness >= 0 && lightness <= 255; lightness += step) {
             const Rgb candidate = AtLightness(hs, lightness);
@@ -130,10 +111,8 @@ Rgb LegibleTextColour(const Rgb& text, const Rgb& background, double minimum) {
             }
         }
     }
+    // Every lightness of a hue runs from black to white.
     const Rgb black = AtLightness(hs, 0);
     const Rgb white = AtLightness(hs, 255);
-    return Ratio(Luminance(black), backgroundLuminance) >=
-                   Ratio(Luminance(white), backgroundLuminance)
-               ? black
-               : white;
+    return ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
 }
