@@ -50,12 +50,7 @@ function(quorel_solver_page_files dir)
         VERBATIM)
     set(outputs ${site}/quorel-solucion.js ${site}/quorel-solucion.wasm)
     foreach(name solucion.html solucion.js solucion.css)
-        add_custom_command(
-            OUTPUT ${site}/${name}
-            COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/${name} ${site}/${name}
-            DEPENDS ${name}
-            VERBATIM)
-        list(APPEND outputs ${site}/${name})
+        quorel_site_file(outputs ${site} ${CMAKE_CURRENT_SOURCE_DIR}/${name} ${name})
     endforeach()
     add_custom_command(OUTPUT ${site}/sw.js APPEND DEPENDS ${outputs})
 endfunction()
