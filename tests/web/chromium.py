@@ -8,6 +8,7 @@ benchmark share."""
 
 import functools
 import http.server
+import shutil
 import tempfile
 import threading
 
@@ -41,8 +42,16 @@ def browser(phone=False):
                  "--no-first-run", "--disable-background-networking",
                  "--disable-component-update", "--disable-sync"):
         options.add_argument(flag)
-    options.add_argument("--user-data-dir=" + tempfile.mkdtemp(prefix="quorel-web-"))
+    profile = tempfile.mkdtemp(prefix="quorel-web-")
+    options.add_argument("--user-data-dir=" + profile)
     if phone:
         options.add_experimental_option("mobileEmulation", {
             "deviceMetrics": {"width": 360, "height": 640, "pixelRatio": 2, "touch": True}})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    quit = driver.quit
+
+    def quit_and_forget():
+        quit()
+        shutil.rmtree(profile, ignore_errors=True)
+    driver.quit = quit_and_forget
+    return driver
