@@ -12,17 +12,20 @@ import os
 import select
 import shutil
 import subprocess
+import time
 import unittest
 from pathlib import Path
 
 from selenium import webdriver
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.remote.remote_connection import RemoteConnection
 
 import chromium
 
 HERE = Path(__file__).resolve().parent
 LIMIT = 30  # seconds: the bound of every single request to a browser
+RemoteConnection.set_timeout(LIMIT)  # also a driver's start, which may hang
 
 
 class Selenium:
@@ -259,13 +262,22 @@ class Display:
             ["Xvfb", "-displayfd", str(write), "-screen", "0", "1600x1000x24", "-nolisten", "tcp"],
             pass_fds=[write], stderr=subprocess.DEVNULL)
         os.close(write)
-        ready, _, _ = select.select([read], [], [], LIMIT)
-        number = os.read(read, 16).decode().strip() if ready else ""
+        number = b""
+        end = time.monotonic() + LIMIT
+        while not number.endswith(b"\n") and time.monotonic() < end:
+            ready, _, _ = select.select([read], [], [], max(0, end - time.monotonic()))
+            chunk = os.read(read, 16) if ready else b""
+            if not chunk:
+                break
+            number += chunk
         os.close(read)
+        number = number.decode().strip()
         if not number:
             self.stop()
             raise TimeoutError("Xvfb did not start")
         os.environ["DISPLAY"] = ":" + number
+        if self.process.poll() is not None:
+            raise RuntimeError("Xvfb ended as it started")
 
     def stop(self):
         self.process.terminate()
