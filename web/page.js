@@ -4,38 +4,19 @@
 
 // The page's half of the browser runtime, and no rule of the game: it queues
 // the page's events for the module to take, and writes what the module tells
-// it to. It never calls into the module, which may be suspended waiting.
+// it to, in plain strings. It never calls into the module, which may be
+// suspended waiting.
 "use strict";
 
-// Emscripten's settings: instantiate the module that index.html began to
-// compile. A server that does not send it as application/wasm leaves only
-// the slower way, from its bytes.
-var Module = {
-    instantiateWasm(imports, receiveInstance) {
-        quorelModule
-            .catch(() => fetch("quorel.wasm")
-                .then((response) => response.arrayBuffer())
-                .then((bytes) => WebAssembly.compile(bytes)))
-            .then((module) => WebAssembly.instantiate(module, imports))
-            .then((instance) => receiveInstance(instance));
-        return {};
-    },
-};
-
 const QuorelPage = (() => {
-    // In the order of the game's Control enum.
-    const controls = ["Text1", "Text2", "Text3", "Command1", "Command2", "Label1"]
-        .map((id) => document.getElementById(id));
-    const [text1, , , command1, command2] = controls;
-    const form = document.getElementById("Form1");
-    const message = document.getElementById("message");
-    const prompt = document.getElementById("textPrompt");
-    const promptField = document.getElementById("textPromptField");
+    const byId = (id) => document.getElementById(id);
+    const form = byId("Form1"), text1 = byId("Text1"), text2 = byId("Text2");
+    const command1 = byId("Command1"), command2 = byId("Command2");
+    const message = byId("message"), prompt = byId("textPrompt");
+    const promptField = byId("textPromptField"), solution = byId("solucion");
 
-    // Event codes; keep in step with WebRuntime::Event.
-    const Wake = 0, Command1Click = 1, Command2Click = 2, BoxAccepted = 3, BoxCancelled = 4,
-        SchemeChanged = 5;
-
+    // Events queue by name; the module gives their codes when it starts.
+    let codes = null;
     const queue = [];
     let waiting = null;  // the module's resolver while it waits
     let timeout = 0;
@@ -44,7 +25,7 @@ const QuorelPage = (() => {
             const resolve = waiting;
             waiting = null;
             clearTimeout(timeout);
-            resolve(event);
+            resolve(codes[event]);
         } else {
             queue.push(event);
         }
@@ -60,52 +41,55 @@ const QuorelPage = (() => {
         }
     }
 
-    command1.addEventListener("click", () => post(Command1Click));
-    command2.addEventListener("click", () => post(Command2Click));
-    document.getElementById("messageOk").addEventListener("click", () => answerBox(BoxAccepted));
-    document.getElementById("textPromptOk").addEventListener("click", () => answerBox(BoxAccepted));
-    document.getElementById("textPromptCancel")
-        .addEventListener("click", () => answerBox(BoxCancelled));
+    command1.addEventListener("click", () => post("command1Click"));
+    command2.addEventListener("click", () => post("command2Click"));
+    byId("messageOk").addEventListener("click", () => answerBox("boxAccepted"));
+    byId("textPromptOk").addEventListener("click", () => answerBox("boxAccepted"));
+    byId("textPromptCancel").addEventListener("click", () => answerBox("boxCancelled"));
 
-    function altOnly(event) {
-        // AltGr types real characters; it may come as Ctrl+Alt.
-        return event.altKey && !event.ctrlKey && !event.metaKey &&
-            !event.getModifierState("AltGraph");
+    // The focusable controls of the open box, or of the window, in tab order.
+    function ring() {
+        return [...(openBox || form).querySelectorAll("input, button")].filter((c) => !c.disabled);
     }
     document.addEventListener("keydown", (event) => {
-        if (altOnly(event)) {
+        const plain = !event.altKey && !event.ctrlKey && !event.metaKey;
+        // AltGr types real characters; it may come as Ctrl+Alt.
+        if (event.altKey && !event.ctrlKey && !event.metaKey &&
+            !event.getModifierState("AltGraph")) {
             // Alt never types, and the browser's own Alt keys stay out.
             event.preventDefault();
             if (!message.open && !prompt.open) {
                 if (event.code === "KeyH" && !command1.disabled) {
-                    post(Command1Click);
+                    post("command1Click");
                 } else if (event.code === "KeyN" && !command2.disabled) {
-                    post(Command2Click);
+                    post("command2Click");
                 }
             }
         } else if (event.key === "Escape") {
             // A message box's one button is also its cancel button.
             event.preventDefault();
-            answerBox(prompt.open ? BoxCancelled : BoxAccepted);
-        } else if (event.key === "Enter" && event.target === promptField) {
+            answerBox(prompt.open ? "boxCancelled" : "boxAccepted");
+        } else if (plain && (event.key === "Enter" && openBox && event.target.type !== "button" ||
+                             event.key === " " && openBox === message)) {
+            // The default button takes Enter from anywhere in its box.
             event.preventDefault();
-            answerBox(BoxAccepted);
-        } else if (event.key === "Tab" && !event.altKey && !event.ctrlKey && !openBox) {
-            // The tab order goes round the window, not out into the browser.
-            const last = command2, first = text1;
-            if (!event.shiftKey && document.activeElement === last) {
+            answerBox("boxAccepted");
+        } else if (event.key === "Tab" && !event.altKey && !event.ctrlKey) {
+            // The tab order goes round the open box, or round the window,
+            // never out into the page behind them.
+            const controls = ring(), at = controls.indexOf(document.activeElement);
+            if (openBox || at >= 0) {
                 event.preventDefault();
-                first.focus();
-            } else if (event.shiftKey && document.activeElement === first) {
-                event.preventDefault();
-                last.focus();
+                const step = event.shiftKey ? controls.length - 1 : 1;
+                const next = at >= 0 ? (at + step) % controls.length : event.shiftKey ? step : 0;
+                controls[next].focus();
             }
         }
     }, true);
     for (const box of [message, prompt]) {
         box.addEventListener("cancel", (event) => {
             event.preventDefault();
-            answerBox(box === prompt ? BoxCancelled : BoxAccepted);
+            answerBox(box === prompt ? "boxCancelled" : "boxAccepted");
         });
     }
     document.addEventListener("copy", (event) => {
@@ -116,83 +100,86 @@ const QuorelPage = (() => {
     });
     document.addEventListener("visibilitychange", () => {
         if (!document.hidden) {
-            post(Wake);  // the ticks a hidden page missed are due now
+            post("wake");  // the ticks a hidden page missed are due now
         }
     });
     matchMedia("(prefers-color-scheme: dark)")
-        .addEventListener("change", () => post(SchemeChanged));
+        .addEventListener("change", () => post("schemeChanged"));
 
-    // On a screen narrower than the window, the whole window scaled to fit.
+    // On a screen narrower than the window, the whole window scaled to fit;
+    // an open box stays centred on the window, as on its parent.
     function fit() {
+        form.style.zoom = "";
         // The layout viewport's width: innerWidth would grow to the window's.
-        const width = document.documentElement.clientWidth;
-        form.style.zoom = width < 392 ? String(width / 392) : "";
+        const room = document.documentElement.clientWidth, width = form.offsetWidth;
+        form.style.zoom = room < width ? String(room / width) : "";
+        const centre = (start, size, own, space) =>
+            Math.max(0, Math.min(start + (size - own) / 2, space - own)) + "px";
+        for (const box of [message, prompt].filter((b) => b.open)) {
+            const parent = form.getBoundingClientRect(), own = box.getBoundingClientRect();
+            box.style.left = centre(parent.left, parent.width, own.width, room);
+            box.style.top = centre(parent.top, parent.height, own.height, innerHeight);
+        }
     }
     addEventListener("resize", fit);
     fit();
 
-    function colourText(rgb) {
-        return "#" + rgb.toString(16).padStart(6, "0");
-    }
+    const colourText = (rgb) => "#" + rgb.toString(16).padStart(6, "0");
     function showBox(box) {
         focusBeforeBox = document.activeElement;
         openBox = box;
         box.showModal();
+        fit();
     }
-
-    if ("serviceWorker" in navigator) {
-        addEventListener("load", () => navigator.serviceWorker.register("sw.js"));
+    // Each run of non-blanks in its own box, so lines break only at blanks.
+    function words(element, text) {
+        element.replaceChildren(...text.split(/(\s+)/).map((part, i) => {
+            if (i % 2 === 1 || part === "") {
+                return part;
+            }
+            const word = document.createElement("span");
+            word.textContent = part;
+            return word;
+        }));
     }
 
     return {
+        nameEvents: (eventCodes) => void (codes = eventCodes),
         nextEvent(milliseconds) {
             if (queue.length > 0) {
-                return Promise.resolve(queue.shift());
+                return Promise.resolve(codes[queue.shift()]);
             }
             return new Promise((resolve) => {
                 waiting = resolve;
                 if (milliseconds >= 0) {
-                    timeout = setTimeout(() => post(Wake), milliseconds);
+                    timeout = setTimeout(() => post("wake"), milliseconds);
                 }
             });
         },
-        decode(heap, pointer, length) {
-            let text = "";
-            for (let at = pointer >> 1, end = at + length; at < end; at += 8192) {
-                text += String.fromCharCode.apply(null, heap.subarray(at, Math.min(end, at + 8192)));
-            }
-            return text;
+        text: (id) => byId(id).value,
+        setText(id, text) {
+            byId(id).value = text;
+            // The link to the solver carries the puzzle as the window shows it.
+            const puzzle = new URLSearchParams({
+                objetivo: text1.value.trim(),
+                numeros: text2.value.trim().replace(/\s+/g, " "),
+            });
+            solution.href = "solucion.html?" + puzzle;
         },
-        encode(text, heap, heap32, malloc, lengthOut) {
-            const pointer = malloc(2 * text.length + 2);
-            for (let i = 0; i < text.length; ++i) {
-                heap[(pointer >> 1) + i] = text.charCodeAt(i);
-            }
-            heap32[lengthOut >> 2] = text.length;
-            return pointer;
+        setCaption(id, text, spoken) {
+            byId(id).textContent = text;
+            byId(id).setAttribute("aria-label", spoken);
         },
-        text: (control) => controls[control].value,
-        setText(control, text) {
-            controls[control].value = text;
-        },
-        setCaption(control, text, spoken) {
-            controls[control].textContent = text;
-            controls[control].setAttribute("aria-label", spoken);
-        },
-        setEnabled(control, enabled) {
-            controls[control].disabled = !enabled;
-        },
-        hasFocus: (control) => document.activeElement === controls[control],
-        focus(control) {
-            controls[control].focus();
-        },
+        setEnabled: (id, enabled) => void (byId(id).disabled = !enabled),
+        hasFocus: (id) => document.activeElement === byId(id),
+        focus: (id) => byId(id).focus(),
         showWindow() {
             form.classList.remove("loading");
             text1.focus();
         },
-        systemColour(index) {
+        systemColour(name) {
             const probe = document.createElement("div");
-            probe.style.color = index === 14 ? "HighlightText" : "ButtonFace";
+            probe.style.color = name;
             document.body.append(probe);
             const [r, g, b] = getComputedStyle(probe).color.match(/\d+/g).map(Number);
             probe.remove();
@@ -203,28 +190,24 @@ const QuorelPage = (() => {
             text1.style.color = colourText(text);
         },
         openMessage(title, text, copied) {
-            document.getElementById("messageTitle").textContent = title;
-            document.getElementById("messageText").textContent = text;
+            byId("messageTitle").textContent = title;
+            words(byId("messageText"), text);
             copiedBox = copied;
             showBox(message);
-            document.getElementById("messageOk").focus();
+            byId("messageOk").focus();
         },
         openPrompt(title, line, text) {
-            document.getElementById("textPromptTitle").textContent = title;
-            document.getElementById("textPromptLine").textContent = line;
+            byId("textPromptTitle").textContent = title;
+            byId("textPromptLine").textContent = line;
             promptField.value = text;
             showBox(prompt);
             promptField.focus();
             promptField.select();
         },
-        promptText: () => promptField.value,
         closeBox() {
             openBox = null;
-            for (const box of [message, prompt]) {
-                if (box.open) {
-                    box.close();
-                }
-            }
+            message.close();
+            prompt.close();
             if (focusBeforeBox && !focusBeforeBox.disabled) {
                 focusBeforeBox.focus();
             }

@@ -7,60 +7,66 @@
 #include <emscripten/emscripten.h>
 
 #include <cmath>
-#include <cstdlib>
+#include <iterator>
 
 #include "game/box_texts.h"
 #include "game/form1.h"
 #include "web/contrast.h"
 
 // The page's side: each call writes or reads the page through the QuorelPage
-// object of page.js. Texts cross as UTF-16 code units with their length, so
-// that a NUL inside a text survives.
+// object of page.js, which takes and returns plain strings. Controls are
+// named by their element ids; texts are converted here, on the module's side.
 
 // clang-format off
-EM_JS(void, JsSetText, (int control, const char16_t* text, int length), {
-    QuorelPage.setText(control, QuorelPage.decode(HEAPU16, text, length));
+EM_JS(void, JsNameEvents, (int wake, int command1Click, int command2Click, int boxAccepted,
+                           int boxCancelled, int schemeChanged), {
+    QuorelPage.nameEvents({wake, command1Click, command2Click, boxAccepted, boxCancelled,
+                           schemeChanged});
 });
-EM_JS(char16_t*, JsText, (int control, int* length), {
-    return QuorelPage.encode(QuorelPage.text(control), HEAPU16, HEAP32, _malloc, length);
+EM_JS(void, JsSetText, (const char* id, const char16_t* text, int length), {
+    QuorelPage.setText(UTF8ToString(id), UTF16ToString(text, 2 * length));
 });
-EM_JS(char16_t*, JsPromptText, (int* length), {
-    return QuorelPage.encode(QuorelPage.promptText(), HEAPU16, HEAP32, _malloc, length);
+EM_JS(int, JsTextLength, (const char* id), {
+    return QuorelPage.text(UTF8ToString(id)).length;
 });
-EM_JS(void, JsSetCaption, (int control, const char16_t* text, int length,
+EM_JS(void, JsCopyText, (const char* id, char16_t* out, int length), {
+    stringToUTF16(QuorelPage.text(UTF8ToString(id)), out, 2 * length + 2);
+});
+EM_JS(void, JsSetCaption, (const char* id, const char16_t* text, int length,
                            const char16_t* spoken, int spokenLength), {
-    QuorelPage.setCaption(control, QuorelPage.decode(HEAPU16, text, length),
-                          QuorelPage.decode(HEAPU16, spoken, spokenLength));
+    QuorelPage.setCaption(UTF8ToString(id), UTF16ToString(text, 2 * length),
+                          UTF16ToString(spoken, 2 * spokenLength));
 });
-EM_JS(void, JsSetEnabled, (int control, bool enabled), {
-    QuorelPage.setEnabled(control, enabled);
+EM_JS(void, JsSetEnabled, (const char* id, bool enabled), {
+    QuorelPage.setEnabled(UTF8ToString(id), enabled);
 });
-EM_JS(bool, JsHasFocus, (int control), {
-    return QuorelPage.hasFocus(control);
+EM_JS(bool, JsHasFocus, (const char* id), {
+    return QuorelPage.hasFocus(UTF8ToString(id));
 });
-EM_JS(void, JsFocus, (int control), {
-    QuorelPage.focus(control);
+EM_JS(void, JsFocus, (const char* id), {
+    QuorelPage.focus(UTF8ToString(id));
 });
 EM_JS(void, JsShowWindow, (), {
     QuorelPage.showWindow();
 });
 EM_JS(void, JsOpenMessage, (const char16_t* title, int titleLength, const char16_t* text,
                             int textLength, const char16_t* copied, int copiedLength), {
-    QuorelPage.openMessage(QuorelPage.decode(HEAPU16, title, titleLength),
-                           QuorelPage.decode(HEAPU16, text, textLength),
-                           QuorelPage.decode(HEAPU16, copied, copiedLength));
+    QuorelPage.openMessage(UTF16ToString(title, 2 * titleLength),
+                           UTF16ToString(text, 2 * textLength),
+                           UTF16ToString(copied, 2 * copiedLength));
 });
 EM_JS(void, JsOpenPrompt, (const char16_t* title, int titleLength, const char16_t* prompt,
                            int promptLength, const char16_t* text, int textLength), {
-    QuorelPage.openPrompt(QuorelPage.decode(HEAPU16, title, titleLength),
-                          QuorelPage.decode(HEAPU16, prompt, promptLength),
-                          QuorelPage.decode(HEAPU16, text, textLength));
+    QuorelPage.openPrompt(UTF16ToString(title, 2 * titleLength),
+                          UTF16ToString(prompt, 2 * promptLength),
+                          UTF16ToString(text, 2 * textLength));
 });
 EM_JS(void, JsCloseBox, (), {
     QuorelPage.closeBox();
 });
-EM_JS(uint32_t, JsSystemColour, (int index), {
-    return QuorelPage.systemColour(index);
+// A CSS system colour, such as "ButtonFace", as 0xRRGGBB.
+EM_JS(uint32_t, JsSystemColour, (const char* name), {
+    return QuorelPage.systemColour(UTF8ToString(name));
 });
 EM_JS(void, JsSetTargetColours, (uint32_t background, uint32_t text), {
     QuorelPage.setTargetColours(background, text);
@@ -87,18 +93,23 @@ namespace {
 constexpr double TickMilliseconds = 1000.0;
 const std::u16string Title(ApplicationTitle);
 
-int Index(Control control) {
-    return static_cast<int>(control);
+// The control's element on the page: its id is its name in the Control enum.
+const char* Id(Control control) {
+    constexpr const char* ids[] = {"Text1", "Text2", "Text3", "Command1", "Command2", "Label1"};
+    static_assert(std::size(ids) == static_cast<std::size_t>(Control::Label1) + 1);
+    return ids[static_cast<std::size_t>(control)];
 }
 
 int Length(const std::u16string& text) {
     return static_cast<int>(text.size());
 }
 
-std::u16string Adopt(char16_t* text, int length) {
-    std::u16string adopted(text, static_cast<std::size_t>(length));
-    std::free(text);
-    return adopted;
+// A field's text, copied across once: the page writes straight into the
+// string's own buffer (its terminator included).
+std::u16string FieldText(const char* id) {
+    std::u16string text(static_cast<std::size_t>(JsTextLength(id)), u'\0');
+    JsCopyText(id, text.data(), Length(text));
+    return text;
 }
 
 }  // namespace
@@ -111,6 +122,10 @@ uint64_t WebRuntime::Entropy() {
 
 void WebRuntime::Run(Form1& form) {
     form_ = &form;
+    // The page's events take their codes from here.
+    const auto Code = [](Event event) { return static_cast<int>(event); };
+    JsNameEvents(Code(Event::Wake), Code(Event::Command1Click), Code(Event::Command2Click),
+                 Code(Event::BoxAccepted), Code(Event::BoxCancelled), Code(Event::SchemeChanged));
     ApplyTargetColours();
     SetTimerEnabled(true);  // from the window's creation
     form.FormLoad();        // before the window is first shown
@@ -182,26 +197,24 @@ double WebRuntime::MillisecondsToNextTick() const {
 }
 
 void WebRuntime::ApplyTargetColours() {
-    const Rgb background = Rgb::FromPacked(JsSystemColour(14));  // highlight text
-    const Rgb text = Rgb::FromPacked(JsSystemColour(15));        // button face
+    const Rgb background = Rgb::FromPacked(JsSystemColour("HighlightText"));
+    const Rgb text = Rgb::FromPacked(JsSystemColour("ButtonFace"));
     JsSetTargetColours(background.Packed(),
                        LegibleTextColour(text, background, MinimumTargetContrast).Packed());
 }
 
 std::u16string WebRuntime::Text(Control textBox) const {
-    int length = 0;
-    char16_t* text = JsText(Index(textBox), &length);
-    return Adopt(text, length);
+    return FieldText(Id(textBox));
 }
 
 void WebRuntime::SetText(Control textBox, const std::u16string& text) {
-    JsSetText(Index(textBox), text.data(), Length(text));
+    JsSetText(Id(textBox), text.data(), Length(text));
 }
 
 void WebRuntime::SetCaption(Control label, const std::u16string& caption) {
     // The clock is a timer region; a screen reader reads its name.
     const std::u16string spoken = caption.empty() ? u"Tiempo" : u"Tiempo " + caption;
-    JsSetCaption(Index(label), caption.data(), Length(caption), spoken.data(), Length(spoken));
+    JsSetCaption(Id(label), caption.data(), Length(caption), spoken.data(), Length(spoken));
 }
 
 void WebRuntime::SetEnabled(Control button, bool enabled) {
@@ -212,15 +225,15 @@ void WebRuntime::SetEnabled(Control button, bool enabled) {
     }
     // A button disabled while it has the focus hands it to "Nuevo", the one
     // thing left to press after a solved puzzle.
-    const bool hadFocus = JsHasFocus(Index(button));
-    JsSetEnabled(Index(button), enabled);
+    const bool hadFocus = JsHasFocus(Id(button));
+    JsSetEnabled(Id(button), enabled);
     if (!enabled && hadFocus && button != Control::Command2) {
-        JsFocus(Index(Control::Command2));
+        JsFocus(Id(Control::Command2));
     }
 }
 
 void WebRuntime::SetFocus(Control control) {
-    JsFocus(Index(control));
+    JsFocus(Id(control));
 }
 
 void WebRuntime::SetTimerEnabled(bool enabled) {
@@ -250,9 +263,7 @@ std::u16string WebRuntime::InputBox(const std::u16string& prompt, const std::u16
                  defaultText.data(), Length(defaultText));
     std::u16string typed;
     if (WaitForBox()) {
-        int length = 0;
-        char16_t* text = JsPromptText(&length);
-        typed = Adopt(text, length);
+        typed = FieldText("textPromptField");
     }
     JsCloseBox();
     return typed;

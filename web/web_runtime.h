@@ -42,7 +42,7 @@ public:
     TimeOfDay Now() const override;
 
 private:
-    // The codes the page's queue hands over; keep in step with page.js.
+    // The codes the page's queue hands over; Run() gives them to the page.
     enum class Event : int {
         Wake = 0,  // a timeout, or the page shown again: only ticks may be due
         Command1Click = 1,

@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The solver page's worker, put before the module's own script: the page
+// posts one argument list and gets back the text to show, or null if the
+// module failed. It runs off the page's thread, so that however long an
+// answer is, the page never waits on it.
+
+const solucionReady = new Promise((resolve, reject) => {
+    Module.onRuntimeInitialized = resolve;
+    Module.onAbort = reject;
+});
+
+function solucion(args) {
+    const encoder = new TextEncoder();
+    for (const arg of args) {
+        const bytes = encoder.encode(String(arg));
+        const pointer = Module._malloc(bytes.length + 1);
+        Module.HEAPU8.set(bytes, pointer);
+        Module._SolucionArgument(pointer, bytes.length);
+        Module._free(pointer);
+    }
+    const length = Module._SolucionRun();
+    const text = Module._SolucionText();
+    // HEAPU8 is read after the run: the memory may have grown during it.
+    return new TextDecoder().decode(Module.HEAPU8.subarray(text, text + length));
+}
+
+onmessage = (event) => {
+    solucionReady.then(() => solucion(event.data)).then(
+        (text) => postMessage(text),
+        () => postMessage(null));
+};

@@ -1,0 +1,66 @@
+# SPDX-FileCopyrightText: 2026 Los autores de Quorel
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The solver page, solucion.html: quorel-solucion's own command line in a
+# module of its own, which only that page loads, run in a worker. Included
+# at the end of web/CMakeLists.txt: it adds the page's files to each site
+# defined there, and so to the list its service worker caches.
+
+add_subdirectory(${PROJECT_SOURCE_DIR}/solver ${CMAKE_BINARY_DIR}/solver EXCLUDE_FROM_ALL)
+# The command line reports bad arguments by throwing.
+target_compile_options(quorel_solver PRIVATE -fexceptions)
+# Debian's header-only UTF-8 library, alone: the rest of /usr/include is the
+# host's C library, which the module must not see.
+set(utf8cpp_include ${CMAKE_CURRENT_BINARY_DIR}/utf8cpp_include)
+file(MAKE_DIRECTORY ${utf8cpp_include})
+file(CREATE_LINK /usr/include/utf8cpp ${utf8cpp_include}/utf8cpp SYMBOLIC)
+target_include_directories(quorel_solver SYSTEM PRIVATE ${utf8cpp_include})
+
+set(solver_page_module ${CMAKE_CURRENT_BINARY_DIR}/solver_page)
+add_executable(quorel_solver_page EXCLUDE_FROM_ALL solver_page.cpp)
+target_link_libraries(quorel_solver_page PRIVATE quorel_solver)
+target_compile_options(quorel_solver_page PRIVATE -fexceptions)
+# No main: the worker calls the entry's three functions. The memory grows
+# with the answer, which a link may make a megabyte long.
+target_link_options(quorel_solver_page PRIVATE
+    -fexceptions
+    --no-entry
+    -sENVIRONMENT=worker
+    -sFILESYSTEM=0
+    -sALLOW_MEMORY_GROWTH
+    -sEXPORTED_FUNCTIONS=_malloc,_free,_SolucionArgument,_SolucionRun,_SolucionText
+    -sEXPORTED_RUNTIME_METHODS=[]
+    --pre-js ${CMAKE_CURRENT_SOURCE_DIR}/solucion_worker.js
+)
+set_target_properties(quorel_solver_page PROPERTIES
+    OUTPUT_NAME quorel-solucion
+    RUNTIME_OUTPUT_DIRECTORY ${solver_page_module}
+    LINK_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/solucion_worker.js)
+
+# Copies the page and its module into the site in ${dir}, before its service
+# worker is written.
+function(quorel_solver_page_files dir)
+    set(site ${CMAKE_BINARY_DIR}/${dir})
+    add_custom_command(
+        OUTPUT ${site}/quorel-solucion.js ${site}/quorel-solucion.wasm
+        COMMAND ${CMAKE_COMMAND} -E copy ${solver_page_module}/quorel-solucion.js
+                ${solver_page_module}/quorel-solucion.wasm ${site}
+        DEPENDS quorel_solver_page
+        VERBATIM)
+    set(outputs ${site}/quorel-solucion.js ${site}/quorel-solucion.wasm)
+    foreach(name solucion.html solucion.js solucion.css)
+        add_custom_command(
+            OUTPUT ${site}/${name}
+            COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/${name} ${site}/${name}
+            DEPENDS ${name}
+            VERBATIM)
+        list(APPEND outputs ${site}/${name})
+    endforeach()
+    add_custom_command(OUTPUT ${site}/sw.js APPEND DEPENDS ${outputs})
+endfunction()
+
+quorel_solver_page_files(site)
+if(TARGET quorel_site_fixed)
+    quorel_solver_page_files(site-fixed)
+endif()
