@@ -140,10 +140,14 @@ class WholeGame(Scenario):
         self.assertGreaterEqual((high + 0.05) / (low + 0.05), 4.5, colours)
         # The clock: a timer region, read with its time; Text1 takes no typing.
         p.until(lambda: p.js("return Label1.textContent") != "")
-        clock = p.js("return Label1.textContent")
-        missing = self.engine.spoken({
+        self.assertEqual(self.engine.spoken({
             ("textbox", "Objetivo"), ("textbox", "Números"), ("textbox", "Respuesta"),
-            ("button", "Hecho"), ("button", "Nuevo"), ("timer", "Tiempo " + clock)})
+            ("button", "Hecho"), ("button", "Nuevo")}), set())
+        for _ in range(3):  # a slow engine's question may meet the next tick
+            clock = p.js("return Label1.textContent")
+            missing = self.engine.spoken({("timer", "Tiempo " + clock)})
+            if not missing:
+                break
         self.assertEqual(missing, set())
         p.keys("9")
         self.assertEqual(p.js("return Text1.value"), "250")
@@ -260,7 +264,7 @@ class WholeGame(Scenario):
                                 "textPromptField"])
         p.keys(Keys.TAB)
         p.keys(Keys.ENTER)  # Aceptar, after all those Tabs
-        self.assertRegex(p.box("message")[1], r"^ +: 0 minutos y \d+ segundos: 250 = ")
+        self.assertRegex(p.box("message")[1], r"^\s*: 0 minutos y \d+ segundos: 250 = ")
 
     def test_enter_accepts_a_box_after_a_click_on_its_text(self):
         p = self.p
@@ -291,8 +295,8 @@ class PageAround(Scenario):
 
     def test_window_centred_near_the_top_on_another_shade(self):
         p = self.p
-        width = p.js("return document.documentElement.clientWidth")
-        self.assertEqual(width, 1280)
+        self.assertEqual(p.js("return innerWidth"), 1280)
+        width = p.js("return document.documentElement.clientWidth")  # less a scroll bar
         form = p.rect("Form1")
         self.assertAlmostEqual(form["left"] + form["width"] / 2, width / 2, delta=1)
         self.assertLessEqual(form["top"], 100)
@@ -351,20 +355,27 @@ class Phone(Scenario):
         p.solve()
         p.keys("Ana Beatriz de la Fuente", Keys.ENTER)
         p.box("message")
-        breaks = p.js("""const text = messageText.firstChild, s = text.data, out = [];
-            const range = document.createRange();
-            let top = null;
-            for (let i = 0; i < s.length; ++i) {
-                range.setStart(text, i); range.setEnd(text, i + 1);
-                const r = range.getClientRects()[0];
-                if (!r || s[i] === "\\n") continue;
-                if (top !== null && r.top > top + 1) out.push(s.slice(Math.max(0, i - 3), i + 3));
-                top = r.top;
+        # Each character's line, across the listing's text nodes, in order.
+        breaks = p.js("""const walk = document.createTreeWalker(messageText, NodeFilter.SHOW_TEXT);
+            const range = document.createRange(), out = [];
+            let before = "", top = null;
+            for (let node = walk.nextNode(); node; node = walk.nextNode()) {
+                for (let i = 0; i < node.data.length; ++i) {
+                    const c = node.data[i];
+                    range.setStart(node, i); range.setEnd(node, i + 1);
+                    const r = range.getClientRects()[0];
+                    if (r && !/\\s/.test(c)) {
+                        if (top !== null && r.top > top + 1) out.push(before.slice(-3) + c);
+                        top = r.top;
+                    }
+                    before += c;
+                }
             }
             return [out, messageText.scrollWidth <= messageText.clientWidth]""")
         self.assertTrue(breaks[1], "the listing runs out of its box")
+        self.assertNotEqual(breaks[0], [], "the listing fits one line: nothing tested")
         for at in breaks[0]:
-            self.assertTrue(" " in at[2:4], f"a line broken inside a word: {at!r}")
+            self.assertRegex(at, r"\s$|\s\S$", "a line broken inside a word")
 
 
 class Site_(Scenario):

@@ -13,6 +13,8 @@ const limit = 20000;  // every wait of puppeteer's has this bound
 const browser = await puppeteer.launch({
     browser: "firefox", executablePath: "/usr/bin/firefox-esr", headless: true,
     protocolTimeout: limit,
+    // As on a phone, and as Chromium's headless: scroll bars take no width.
+    extraPrefsFirefox: {"ui.useOverlayScrollbars": 1},
 });
 let context = null;
 let page = null;
