@@ -10,10 +10,14 @@ its boxes, the site on a phone's screen and offline, and the solver page.
 Then Lighthouse's audits, once, in Chromium. The rules are the logic tests';
 here only the wiring and a few verdicts.
 Usage: browser_test.py BUILD_DIR [ENGINE...]   (site/ and site-fixed/ built;
-engines: chromium webkit firefox, all by default)"""
+engines: chromium webkit firefox lighthouse, all by default)"""
 
+import json
 import re
+import signal
+import subprocess
 import sys
+import tempfile
 import time
 import unittest
 from pathlib import Path
@@ -426,10 +430,23 @@ class SolverPage(Scenario):
 SCENARIOS = (WholeGame, PageAround, Phone, Site_, SolverPage)
 
 
+class Timed(unittest.TextTestResult):
+    """Each scenario's time beside its verdict: where a slow run goes."""
+
+    def startTest(self, test):
+        self.started = time.monotonic()
+        super().startTest(test)
+
+    def stopTest(self, test):
+        self.stream.writeln(f"    {time.monotonic() - self.started:5.1f} s")
+        super().stopTest(test)
+
+
 def run(suite_classes):
     loader = unittest.TestLoader()
     suite = unittest.TestSuite(loader.loadTestsFromTestCase(c) for c in suite_classes)
-    result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
+    result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout,
+                                     resultclass=Timed).run(suite)
     # A test whose subtests failed counts once.
     failed = len({getattr(test, "test_case", test).id()
                   for test, _ in result.failures + result.errors})
@@ -437,34 +454,114 @@ def run(suite_classes):
     return result.testsRun - failed - len(result.skipped), failed, result.skipped
 
 
-def main():
+# The engines run side by side, each in a process of its own, a lane's one
+# after the other: a browser spends much of a scenario waiting on the page,
+# the other lane's browser uses that time.
+LANES = (("chromium", "lighthouse"), ("webkit", "firefox"))
+ORDER = ("chromium", "webkit", "firefox", "lighthouse")
+COUNTS = "counts: "
+
+
+def ended_by_term(*_):
+    sys.exit(128 + signal.SIGTERM)  # so that every finally runs: browsers, Xvfb
+
+
+def alone(name):
+    """One engine's scenarios (or Lighthouse's audits) in this process; its
+    counts as the last line of its output."""
     global Engine
-    names = sys.argv[2:] or list(engines.ENGINES)
-    counts = {}
     display = None
     try:
-        for name in names:
+        if name == "lighthouse":
+            counts = run([Lighthouse.on(BUILD / "site")])
+        else:
             Engine = engines.ENGINES[name]
-            print(f"== {name}", flush=True)
-            if name == "webkit" and display is None:
+            if name == "webkit":
                 display = engines.Display()
             try:
-                counts[name] = run(SCENARIOS)
+                counts = run(SCENARIOS)
             finally:
-                engines.Firefox.stop()
-        print("== lighthouse", flush=True)
-        counts["lighthouse"] = run([Lighthouse.on(BUILD / "site")])
+                Engine.stop()
     finally:
         if display:
             display.stop()
+    passed, failed, skipped = counts
+    print(COUNTS + json.dumps([passed, failed, [[test.id().split(".", 1)[1], reason]
+                                                for test, reason in skipped]]), flush=True)
+    return 0
+
+
+def main():
+    signal.signal(signal.SIGTERM, ended_by_term)
+    if len(sys.argv) == 4 and sys.argv[2] == "--alone":
+        return alone(sys.argv[3])
+    unknown = set(sys.argv[2:]) - set(ORDER)
+    if unknown:
+        print("unknown engines: " + " ".join(sorted(unknown)), file=sys.stderr)
+        return 2
+    names = [name for name in ORDER if name in (sys.argv[2:] or ORDER)]
+    lanes = [[name for name in lane if name in names] for lane in LANES]
+    outputs = {name: tempfile.TemporaryFile("w+") for name in names}
+    current = [None] * len(lanes)  # each lane's (engine, process, start)
+    done, counts, shown = {}, {}, 0
+    try:
+        while shown < len(names):
+            for i, lane in enumerate(lanes):
+                if current[i] and current[i][1].poll() is not None:
+                    name, process, began = current[i]
+                    done[name] = (process.returncode, time.monotonic() - began)
+                    current[i] = None
+                if current[i] is None and lane:
+                    name = lane.pop(0)
+                    process = subprocess.Popen(
+                        [sys.executable, str(Path(__file__).resolve()), str(BUILD),
+                         "--alone", name], stdout=outputs[name], stderr=subprocess.STDOUT)
+                    current[i] = (name, process, time.monotonic())
+            # Each engine's output whole, in a fixed order, once it is done.
+            while shown < len(names) and names[shown] in done:
+                name = names[shown]
+                counts[name] = show(name, outputs[name], *done[name])
+                shown += 1
+            time.sleep(0.2)
+    finally:
+        for lane in current:
+            if lane and lane[1].poll() is None:
+                lane[1].terminate()
+        for lane in current:
+            if lane:
+                try:
+                    lane[1].wait(timeout=20)
+                except subprocess.TimeoutExpired:
+                    lane[1].kill()
     for name, (passed, failed, skipped) in counts.items():
-        print(f"  {name}: passed {passed}, failed {failed}, skipped {len(skipped)}")
+        print(f"  {name}: passed {passed}, failed {failed}, skipped {len(skipped)}"
+              f" ({done[name][1]:.0f} s)")
         for test, reason in skipped:
-            print(f"    skipped {test.id().split('.', 1)[1]}: {reason}")
+            print(f"    skipped {test}: {reason}")
     passed = sum(c[0] for c in counts.values())
     failed = sum(c[1] for c in counts.values())
     print(f"browser tests: {passed} passed, {failed} failed")
     return 1 if failed else 0
+
+
+def show(name, output, status, seconds):
+    """Prints an engine's output; its counts (an engine that ended without
+    them counts one failure)."""
+    print(f"== {name}", flush=True)
+    output.seek(0)
+    found = None
+    for line in output:
+        if line.startswith(COUNTS):
+            found = json.loads(line[len(COUNTS):])
+        else:
+            print(line, end="")
+    if found is None or status != 0:
+        print(f"{name}: ended with status {status} after {seconds:.0f} s"
+              + ("" if found else ", without its counts"))
+        found = found or [0, 0, []]
+        found[1] = max(found[1], 1)
+    sys.stdout.flush()
+    return found
 
 
 if __name__ == "__main__":

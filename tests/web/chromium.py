@@ -17,12 +17,26 @@ from selenium.webdriver.chrome.service import Service
 
 
 class Site:
-    """A static server for one folder on a free loopback port."""
+    """A static server for one folder on a free loopback port, never one this
+    process used before: a browser kept between scenarios then meets a new
+    origin each time (no storage, worker or cache of an earlier one), and a
+    restarted site is not the stopped one's origin."""
+    used = set()
 
     def __init__(self, folder):
         handler = functools.partial(Quiet, directory=str(folder))
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
+        held = []
+        while True:
+            server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+            port = server.server_address[1]
+            if port not in Site.used:
+                break
+            held.append(server)  # kept open so that the next bind gets another
+        for old in held:
+            old.server_close()
+        Site.used.add(port)
+        self.server = server
+        self.url = f"http://127.0.0.1:{port}/"
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
 
     def stop(self):

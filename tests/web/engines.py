@@ -56,18 +56,67 @@ class Selenium:
     def type_into(self, element_id, text):
         self.driver.find_element("id", element_id).send_keys(text)
 
+    # One browser serves the whole run (starting one is most of a short
+    # scenario's time); each scenario's site has an origin of its own.
+    browsers = {}  # key: (driver, its window's size as started)
+
+    @classmethod
+    def kept(cls, key, start):
+        if key not in cls.browsers:
+            driver = start()
+            cls.browsers[key] = (driver, driver.get_window_rect())
+        return cls.browsers[key]
+
     def quit(self):
-        self.driver.quit()
+        """Leaves the browser clean for the next scenario; one that cannot
+        be is ended, and the next scenario starts another."""
+        try:
+            self.clean()
+        except Exception:
+            self.browsers.pop(self.key, None)
+            self.driver.quit()
+            raise
+
+    @classmethod
+    def stop(cls):
+        for driver, _ in cls.browsers.values():
+            try:
+                driver.quit()
+            except Exception:
+                pass
+        cls.browsers.clear()
 
 
 class Chromium(Selenium):
+    """Headless Chromium: a browser kept for the run (a phone's apart, as
+    it is emulated from the start), a new tab for each scenario, and what
+    the scenario's origins stored wiped when it ends."""
     name = "chromium"
+    browsers = {}
 
     def __init__(self, width=None, height=None, phone=False):
-        self.profile = None
-        self.driver = chromium.browser(phone=phone)
-        if width:
-            self.driver.set_window_size(width, height)
+        self.key = phone
+        self.driver, started = self.kept(phone, lambda: chromium.browser(phone=phone))
+        self.origins = set()
+        if not phone:
+            size = (width or started["width"], height or started["height"])
+            if tuple(self.driver.get_window_size().values()) != size:
+                self.driver.set_window_size(*size)
+
+    def open(self, url):
+        self.origins.add("/".join(url.split("/")[:3]))
+        super().open(url)
+
+    def clean(self):
+        for origin in self.origins:
+            self.driver.execute_cdp_cmd("Storage.clearDataForOrigin",
+                                        {"origin": origin, "storageTypes": "all"})
+        used = self.driver.current_window_handle
+        self.driver.switch_to.new_window("tab")
+        fresh = self.driver.current_window_handle
+        self.driver.switch_to.window(used)
+        self.driver.close()
+        self.driver.switch_to.window(fresh)
 
     def spoken(self, pairs):
         nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
@@ -106,21 +155,36 @@ class WebKit(Selenium):
     name = "webkit"
     minimum_width = 447  # MiniBrowser's window is no narrower
 
+    browsers = {}
+
     def __init__(self, width=None, height=None, phone=False):
         if phone:
             raise unittest.SkipTest("WebKitGTK cannot emulate a phone's 360-px screen "
                                     f"(its window is at least {self.minimum_width} px wide)")
-        options = webdriver.WebKitGTKOptions()
-        options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
-        options.add_argument("--automation")
-        self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver",
-                                          options=options)
-        self.driver.set_script_timeout(LIMIT)
+        self.key = None
+        self.driver, started = self.kept(None, self.start)
         if width:
             # The window's size is the viewport's plus MiniBrowser's own bars.
             self.driver.set_window_rect(width=width, height=height)
             extra = self.js("return [outerWidth - innerWidth, outerHeight - innerHeight]")
             self.driver.set_window_rect(width=width + extra[0], height=height + extra[1])
+        elif self.driver.get_window_rect() != started:
+            self.driver.set_window_rect(**started)
+
+    @staticmethod
+    def start():
+        options = webdriver.WebKitGTKOptions()
+        options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+        options.add_argument("--automation")
+        driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver",
+                                     options=options)
+        driver.set_script_timeout(LIMIT)
+        return driver
+
+    def clean(self):
+        """The page left for a blank one: its boxes, timers and workers end.
+        What it stored stays with its origin, which no later site has."""
+        self.driver.get("about:blank")
 
     def spoken(self, pairs):
         """WebKitWebDriver tells an element's computed role and name; the
