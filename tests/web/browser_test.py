@@ -13,6 +13,7 @@ Usage: browser_test.py BUILD_DIR [ENGINE...]   (site/ and site-fixed/ built;
 engines: chromium webkit firefox lighthouse, all by default)"""
 
 import json
+import os
 import re
 import signal
 import subprocess
@@ -454,16 +455,22 @@ def run(suite_classes):
     return result.testsRun - failed - len(result.skipped), failed, result.skipped
 
 
-# The engines run side by side, each in a process of its own, a lane's one
-# after the other: a browser spends much of a scenario waiting on the page,
-# the other lane's browser uses that time.
-LANES = (("chromium", "lighthouse"), ("webkit", "firefox"))
+# The engines run side by side, each in a process of its own: a browser
+# spends much of a scenario waiting on its page, and another one uses that
+# time. At most SLOTS at once, the longest first; output in ORDER.
+SLOTS = int(os.environ.get("QUOREL_WEB_TEST_SLOTS", "3"))
+LONGEST_FIRST = ("chromium", "firefox", "lighthouse", "webkit")
 ORDER = ("chromium", "webkit", "firefox", "lighthouse")
 COUNTS = "counts: "
 
 
 def ended_by_term(*_):
-    sys.exit(128 + signal.SIGTERM)  # so that every finally runs: browsers, Xvfb
+    # Every finally runs (browsers, Xvfb, the engines' processes), and a
+    # second TERM, as the whole process group gets one, does not cut it
+    # short. unittest records any other exception in a test and goes on to
+    # the next; an interrupt it lets through.
+    signal.signal(signal.SIGTERM, signal.SIG_IGN)
+    raise KeyboardInterrupt("TERM")
 
 
 def alone(name):
@@ -494,45 +501,52 @@ def alone(name):
 def main():
     signal.signal(signal.SIGTERM, ended_by_term)
     if len(sys.argv) == 4 and sys.argv[2] == "--alone":
-        return alone(sys.argv[3])
+        try:
+            return alone(sys.argv[3])
+        except KeyboardInterrupt:
+            return 128 + signal.SIGTERM
     unknown = set(sys.argv[2:]) - set(ORDER)
     if unknown:
         print("unknown engines: " + " ".join(sorted(unknown)), file=sys.stderr)
         return 2
     names = [name for name in ORDER if name in (sys.argv[2:] or ORDER)]
-    lanes = [[name for name in lane if name in names] for lane in LANES]
+    waiting = [name for name in LONGEST_FIRST if name in names]
     outputs = {name: tempfile.TemporaryFile("w+") for name in names}
-    current = [None] * len(lanes)  # each lane's (engine, process, start)
+    running = {}  # engine: (process, start)
     done, counts, shown = {}, {}, 0
     try:
         while shown < len(names):
-            for i, lane in enumerate(lanes):
-                if current[i] and current[i][1].poll() is not None:
-                    name, process, began = current[i]
+            for name, (process, began) in list(running.items()):
+                if process.poll() is not None:
                     done[name] = (process.returncode, time.monotonic() - began)
-                    current[i] = None
-                if current[i] is None and lane:
-                    name = lane.pop(0)
-                    process = subprocess.Popen(
-                        [sys.executable, str(Path(__file__).resolve()), str(BUILD),
-                         "--alone", name], stdout=outputs[name], stderr=subprocess.STDOUT)
-                    current[i] = (name, process, time.monotonic())
+                    del running[name]
+            while waiting and len(running) < max(1, SLOTS):
+                name = waiting.pop(0)
+                process = subprocess.Popen(
+                    [sys.executable, str(Path(__file__).resolve()), str(BUILD),
+                     "--alone", name], stdout=outputs[name], stderr=subprocess.STDOUT)
+                running[name] = (process, time.monotonic())
             # Each engine's output whole, in a fixed order, once it is done.
             while shown < len(names) and names[shown] in done:
                 name = names[shown]
                 counts[name] = show(name, outputs[name], *done[name])
                 shown += 1
             time.sleep(0.2)
-    finally:
-        for lane in current:
-            if lane and lane[1].poll() is None:
-                lane[1].terminate()
-        for lane in current:
-            if lane:
-                try:
-                    lane[1].wait(timeout=20)
-                except subprocess.TimeoutExpired:
-                    lane[1].kill()
+    except KeyboardInterrupt:
+        for process, _ in running.values():
+            process.terminate()
+        for name, (process, began) in running.items():
+            try:
+                process.wait(timeout=8)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+            done[name] = (process.returncode, time.monotonic() - began)
+        # What each engine printed, to see where the time ran out.
+        for name in names[shown:]:
+            if name in done:
+                show(name, outputs[name], *done[name])
+        return 128 + signal.SIGTERM
     for name, (passed, failed, skipped) in counts.items():
         print(f"  {name}: passed {passed}, failed {failed}, skipped {len(skipped)}"
               f" ({done[name][1]:.0f} s)")

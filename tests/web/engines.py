@@ -11,6 +11,7 @@ import json
 import os
 import select
 import shutil
+import signal
 import subprocess
 import time
 import unittest
@@ -210,8 +211,9 @@ KEY_NAMES = {Keys.TAB: "Tab", Keys.ENTER: "Enter", Keys.RETURN: "Enter",
 
 
 class Bridge:
-    """firefox_bridge.mjs in its own process group, so that nothing of its
-    Firefox outlives it; every answer is waited for at most LIMIT seconds."""
+    """firefox_bridge.mjs in its own process group; every answer is waited
+    for at most LIMIT seconds. Its Firefox leads a group of its own, which
+    puppeteer ends as the bridge ends, or at once on an interrupt."""
 
     def __init__(self):
         self.process = subprocess.Popen(
@@ -239,13 +241,18 @@ class Bridge:
     def stop(self):
         try:
             self.process.stdin.close()
-            self.process.wait(timeout=10)
+            self.process.wait(timeout=3)
         except (OSError, subprocess.TimeoutExpired):
-            pass
+            self.process.send_signal(signal.SIGINT)
+            try:
+                self.process.wait(timeout=3)
+            except subprocess.TimeoutExpired:
+                pass
         try:
-            os.killpg(self.process.pid, 9)
+            os.killpg(self.process.pid, signal.SIGKILL)
         except ProcessLookupError:
             pass
+        self.process.wait()
 
 
 class Firefox:

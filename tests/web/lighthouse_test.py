@@ -20,8 +20,9 @@ CATEGORIES = ("accessibility", "best-practices", "seo")
 
 
 def audit(url, categories, limit=150):
-    """Lighthouse's report on one page, as a dictionary. Its Chromium is in
-    Lighthouse's process group, ended with it whatever happens."""
+    """Lighthouse's report on one page, as a dictionary. Its Chromium leads
+    a process group of its own, which Lighthouse ends on an interrupt: it is
+    sent one before its own group is killed, whatever happens."""
     command = ["node", str(HERE / "node_modules/lighthouse/cli/index.js"), url,
                "--output=json", "--output-path=stdout", "--quiet",
                "--only-categories=" + ",".join(categories),
@@ -32,13 +33,24 @@ def audit(url, categories, limit=150):
     try:
         out, _ = process.communicate(timeout=limit)
     finally:
-        try:
-            os.killpg(process.pid, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
+        end(process)
     if process.returncode != 0:
         raise RuntimeError(f"lighthouse exited with {process.returncode}")
     return json.loads(out)
+
+
+def end(process):
+    if process.poll() is None:
+        process.send_signal(signal.SIGINT)
+        try:
+            process.wait(timeout=3)
+        except subprocess.TimeoutExpired:
+            pass
+    try:
+        os.killpg(process.pid, signal.SIGKILL)
+    except ProcessLookupError:
+        pass
+    process.wait()
 
 
 def lost_points(report, category):
