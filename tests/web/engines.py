@@ -118,6 +118,9 @@ class Chromium(Selenium):
         self.driver.switch_to.window(used)
         self.driver.close()
         self.driver.switch_to.window(fresh)
+        # The new tab takes the focus a first one has, which the closed
+        # one kept.
+        self.driver.execute_cdp_cmd("Page.bringToFront", {})
 
     def spoken(self, pairs):
         nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
