@@ -14,7 +14,6 @@ engines: chromium webkit firefox lighthouse, all by default)"""
 
 import json
 import os
-import re
 import signal
 import subprocess
 import sys
