@@ -74,9 +74,11 @@ const QuorelPage = (() => {
             // The default button takes Enter from anywhere in its box.
             event.preventDefault();
             answerBox("boxAccepted");
-        } else if (event.key === "Tab" && !event.altKey && !event.ctrlKey) {
+        } else if ((event.key === "Tab" || event.code === "Tab") && !event.altKey &&
+                   !event.ctrlKey) {
             // The tab order goes round the open box, or round the window,
-            // never out into the page behind them.
+            // never out into the page behind them. WebKitGTK names
+            // Shift+Tab's key "Unidentified"; its code is still Tab.
             const controls = ring(), at = controls.indexOf(document.activeElement);
             if (openBox || at >= 0) {
                 event.preventDefault();

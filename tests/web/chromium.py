@@ -8,6 +8,7 @@ benchmark share."""
 
 import functools
 import http.server
+import shutil
 import tempfile
 import threading
 
@@ -16,12 +17,26 @@ from selenium.webdriver.chrome.service import Service
 
 
 class Site:
-    """A static server for one folder on a free loopback port."""
+    """A static server for one folder on a free loopback port, never one this
+    process used before: a browser kept between scenarios then meets a new
+    origin each time (no storage, worker or cache of an earlier one), and a
+    restarted site is not the stopped one's origin."""
+    used = set()
 
     def __init__(self, folder):
         handler = functools.partial(Quiet, directory=str(folder))
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
+        held = []
+        while True:
+            server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+            port = server.server_address[1]
+            if port not in Site.used:
+                break
+            held.append(server)  # kept open so that the next bind gets another
+        for old in held:
+            old.server_close()
+        Site.used.add(port)
+        self.server = server
+        self.url = f"http://127.0.0.1:{port}/"
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
 
     def stop(self):
@@ -41,8 +56,16 @@ def browser(phone=False):
                  "--no-first-run", "--disable-background-networking",
                  "--disable-component-update", "--disable-sync"):
         options.add_argument(flag)
-    options.add_argument("--user-data-dir=" + tempfile.mkdtemp(prefix="quorel-web-"))
+    profile = tempfile.mkdtemp(prefix="quorel-web-")
+    options.add_argument("--user-data-dir=" + profile)
     if phone:
         options.add_experimental_option("mobileEmulation", {
             "deviceMetrics": {"width": 360, "height": 640, "pixelRatio": 2, "touch": True}})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    quit = driver.quit
+
+    def quit_and_forget():
+        quit()
+        shutil.rmtree(profile, ignore_errors=True)
+    driver.quit = quit_and_forget
+    return driver
