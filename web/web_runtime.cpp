@@ -23,7 +23,7 @@ EM_JS(void, JsNameEvents, (int wake, int command1Click, int command2Click, int b
                            schemeChanged});
 });
 EM_JS(void, JsSetText, (const char* id, const char16_t* text, int length), {
-    QuorelPage.setText(UTF8ToString(id), UTF16ToString(text, 2 * length));
+    QuorelPage.setText(UTF8ToString(id), quorelText(text, length));
 });
 EM_JS(int, JsTextLength, (const char* id), {
     return QuorelPage.text(UTF8ToString(id)).length;
@@ -33,8 +33,8 @@ EM_JS(void, JsCopyText, (const char* id, char16_t* out, int length), {
 });
 EM_JS(void, JsSetCaption, (const char* id, const char16_t* text, int length,
                            const char16_t* spoken, int spokenLength), {
-    QuorelPage.setCaption(UTF8ToString(id), UTF16ToString(text, 2 * length),
-                          UTF16ToString(spoken, 2 * spokenLength));
+    QuorelPage.setCaption(UTF8ToString(id), quorelText(text, length),
+                          quorelText(spoken, spokenLength));
 });
 EM_JS(void, JsSetEnabled, (const char* id, bool enabled), {
     QuorelPage.setEnabled(UTF8ToString(id), enabled);
@@ -50,15 +50,15 @@ EM_JS(void, JsShowWindow, (), {
 });
 EM_JS(void, JsOpenMessage, (const char16_t* title, int titleLength, const char16_t* text,
                             int textLength, const char16_t* copied, int copiedLength), {
-    QuorelPage.openMessage(UTF16ToString(title, 2 * titleLength),
-                           UTF16ToString(text, 2 * textLength),
-                           UTF16ToString(copied, 2 * copiedLength));
+    QuorelPage.openMessage(quorelText(title, titleLength),
+                           quorelText(text, textLength),
+                           quorelText(copied, copiedLength));
 });
 EM_JS(void, JsOpenPrompt, (const char16_t* title, int titleLength, const char16_t* prompt,
                            int promptLength, const char16_t* text, int textLength), {
-    QuorelPage.openPrompt(UTF16ToString(title, 2 * titleLength),
-                          UTF16ToString(prompt, 2 * promptLength),
-                          UTF16ToString(text, 2 * textLength));
+    QuorelPage.openPrompt(quorelText(title, titleLength),
+                          quorelText(prompt, promptLength),
+                          quorelText(text, textLength));
 });
 EM_JS(void, JsCloseBox, (), {
     QuorelPage.closeBox();
