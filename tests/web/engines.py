@@ -29,7 +29,25 @@ LIMIT = 30  # seconds: the bound of every single request to a browser
 RemoteConnection.set_timeout(LIMIT)  # also a driver's start, which may hang
 
 
-class Selenium:
+class Engine:
+    """What an engine without Chromium's debugging protocol does: reads the
+    clipboard by pasting it, and cannot say why a page is not installable."""
+
+    def clipboard(self, origin):
+        """The clipboard's text, pasted with Ctrl+V into a field put in the
+        open box (the page around it is inert); the focus goes back."""
+        self.js("const f = document.createElement('textarea'); f.id = 'pasted';"
+                "window.quorelFocus = document.activeElement;"
+                "document.querySelector('dialog[open]').append(f); f.focus()")
+        self.chord(Keys.CONTROL, "v")
+        return self.js("const f = pasted, text = f.value; f.remove();"
+                       "quorelFocus.focus(); return text")
+
+    def installability_errors(self):
+        raise unittest.SkipTest("only Chromium reports why a page is not installable")
+
+
+class Selenium(Engine):
     """What Chromium and WebKitGTK share: Selenium's own primitives."""
 
     def open(self, url):
@@ -142,17 +160,6 @@ class Chromium(Selenium):
                                            {})["installabilityErrors"]
 
 
-def paste_in_open_box(engine):
-    """The clipboard's text, pasted with Ctrl+V into a field put in the open
-    box (the page around it is inert); the focus goes back where it was."""
-    engine.js("const f = document.createElement('textarea'); f.id = 'pasted';"
-              "window.quorelFocus = document.activeElement;"
-              "document.querySelector('dialog[open]').append(f); f.focus()")
-    engine.chord(Keys.CONTROL, "v")
-    return engine.js("const f = pasted, text = f.value; f.remove();"
-                     "quorelFocus.focus(); return text")
-
-
 class WebKit(Selenium):
     """WebKitGTK's MiniBrowser, driven by WebKitWebDriver, on the X display
     the runner started."""
@@ -200,12 +207,6 @@ class WebKit(Selenium):
 
     def freeze(self, frozen):
         raise unittest.SkipTest("WebKitWebDriver has no way to freeze a page")
-
-    def clipboard(self, origin):
-        return paste_in_open_box(self)
-
-    def installability_errors(self):
-        raise unittest.SkipTest("only Chromium reports why a page is not installable")
 
 
 KEY_NAMES = {Keys.TAB: "Tab", Keys.ENTER: "Enter", Keys.RETURN: "Enter",
@@ -258,7 +259,7 @@ class Bridge:
         self.process.wait()
 
 
-class Firefox:
+class Firefox(Engine):
     """Debian's Firefox ESR: one browser for the whole run (it starts
     slowly), a fresh private context for each scenario."""
     name = "firefox"
@@ -313,12 +314,6 @@ class Firefox:
 
     def freeze(self, frozen):
         raise unittest.SkipTest("WebDriver BiDi has no way to freeze a page")
-
-    def clipboard(self, origin):
-        return paste_in_open_box(self)
-
-    def installability_errors(self):
-        raise unittest.SkipTest("only Chromium reports why a page is not installable")
 
     def quit(self):
         pass  # the browser stays for the next scenario; its context goes then
