@@ -38,10 +38,10 @@ set_target_properties(quorel_solver_page PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${solver_page_module}
     LINK_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/solucion_worker.js)
 
-# Copies the page and its module into the site in ${dir}, before its service
-# worker is written.
+# Copies the page and its module into the site in ${dir}, before the site is
+# made from them.
 function(quorel_solver_page_files dir)
-    set(site ${CMAKE_BINARY_DIR}/${dir})
+    set(site ${CMAKE_CURRENT_BINARY_DIR}/${dir})
     add_custom_command(
         OUTPUT ${site}/quorel-solucion.js ${site}/quorel-solucion.wasm
         COMMAND ${CMAKE_COMMAND} -E copy ${solver_page_module}/quorel-solucion.js
@@ -52,7 +52,7 @@ function(quorel_solver_page_files dir)
     foreach(name solucion.html solucion.js solucion.css)
         quorel_site_file(outputs ${site} ${CMAKE_CURRENT_SOURCE_DIR}/${name} ${name})
     endforeach()
-    add_custom_command(OUTPUT ${site}/sw.js APPEND DEPENDS ${outputs})
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${dir}/sw.js APPEND DEPENDS ${outputs})
 endfunction()
 
 quorel_solver_page_files(site)

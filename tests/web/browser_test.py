@@ -14,6 +14,7 @@ engines: chromium webkit firefox lighthouse, all by default)"""
 
 import json
 import os
+import shutil
 import signal
 import subprocess
 import sys
@@ -385,18 +386,37 @@ class Phone(Scenario):
 class Site_(Scenario):
     folder = "site"
 
-    def test_plays_offline_from_nothing_but_its_own_origin(self):
-        p = self.page()
+    def test_plays_offline_from_a_subfolder_and_nothing_but_its_own_origin(self):
+        self.site.stop()
+        self.site = Site(BUILD)
+        p = self.page("site/")
         origins = p.js("return performance.getEntriesByType('resource').map(e => e.name)")
         self.assertTrue(all(url.startswith(self.site.url) for url in origins), origins)
         p.until(lambda: p.js("return navigator.serviceWorker.controller !== null"),
                 "no service worker took the page")
         self.site.stop()
-        self.site = Site(BUILD / "site")  # stop() again in cleanup is harmless
+        self.site = Site(BUILD)  # stop() again in cleanup is harmless
         self.engine.reload()
         p.until(lambda: p.js("return Text1.value") != "")
         self.assertTrue(p.js("return document.fonts.check('bold 24px \"Quorel Sans\"')"))
         self.assertEqual(p.answer(""), "0")
+
+    def test_a_module_that_cannot_load_says_so(self):
+        served = Path(tempfile.mkdtemp(prefix="quorel-site-"))
+        self.addCleanup(shutil.rmtree, served)
+        shutil.copytree(BUILD / "site", served, dirs_exist_ok=True)
+        next(served.glob("quorel.*.wasm")).unlink()
+        self.site.stop()
+        self.site = Site(served)
+        p = self.page(ready="!cargaFallida.hidden")
+        self.assertEqual(p.js("return [Form1.checkVisibility(), cargaFallida.textContent]"),
+                         [False, "No se ha podido cargar el juego. Vuelva a cargar la página."])
+        # The worker's failed install leaves no half cache behind.
+        self.assertEqual(self.engine.js_promise(
+            "navigator.serviceWorker.register('sw.js').then((r) => new Promise((done) => {"
+            "  const w = r.installing; if (!w || w.state === 'redundant') return done();"
+            "  w.onstatechange = () => w.state === 'redundant' && done();"
+            "})).then(() => caches.keys())"), [])
 
     def test_installable(self):
         self.page()
@@ -425,7 +445,81 @@ class SolverPage(Scenario):
                       self.output("objetivo=abc&numeros=2+3+5+7+10+100"))
 
 
+class Update(Scenario):
+    """A second release, deployed while a player has the first: the first
+    visit after it still plays the first release, whole, as it installs the
+    second; the visit after that plays the second, whole, also offline."""
+    folder = "site"
+
+    def release_two(self):
+        """The staged files of this build with one visible difference, and
+        a module that differs in a custom section, made into a site."""
+        staged = Path(tempfile.mkdtemp(prefix="quorel-staged-"))
+        self.addCleanup(shutil.rmtree, staged)
+        shutil.copytree(BUILD / "web" / "site", staged, dirs_exist_ok=True)
+        page = staged / "index.html"
+        page.write_text(page.read_text().replace("<footer>", '<footer><b id="dos">2</b>'))
+        with open(staged / "quorel.wasm", "ab") as module:
+            module.write(bytes([0, 8, 6]) + b"quorel" + b"2")
+        site = staged / "made"
+        subprocess.run([sys.executable, ROOT / "web/make_site.py", staged, site,
+                        ROOT / "web/sw.js.in"], check=True)
+        return site
+
+    def cached(self):
+        return self.engine.js_promise(
+            "caches.keys().then((names) => Promise.all(names.map((name) => caches.open(name)"
+            "  .then((c) => c.keys()).then((keys) => [name, keys.map((r) => r.url).sort()]))))")
+
+    def deploy_and_update(self, cache_control):
+        served = Path(tempfile.mkdtemp(prefix="quorel-served-"))
+        self.addCleanup(shutil.rmtree, served)
+        shutil.copytree(BUILD / "site", served, dirs_exist_ok=True)
+        second = self.release_two()
+        self.site.stop()
+        self.site = Site(served, headers={"Cache-Control": cache_control})
+        p = self.page()
+        p.until(lambda: p.js("return navigator.serviceWorker.controller !== null"))
+        [(first, _)] = self.cached()
+        shutil.rmtree(served)
+        shutil.copytree(second, served)
+
+        self.engine.reload()  # the first visit after the deploy
+        p.until(lambda: p.js("return Text1.value") != "")
+        self.assertFalse(p.js("return document.getElementById('dos') !== null"))
+        p.until(lambda: len(self.cached()) == 1 and self.cached()[0][0] != first,
+                "the second release did not replace the first")
+        self.assertEqual(p.answer(""), "0")  # the game in play goes on
+        p.keys(Keys.ENTER)
+
+        self.engine.reload()  # the second visit
+        p.until(lambda: p.js("return Text1.value") != "")
+        self.assertTrue(p.js("return document.getElementById('dos') !== null"))
+        files = {self.site.url + path.relative_to(second).as_posix()
+                 for path in second.rglob("*") if path.is_file()}
+        loaded = set(p.js("return performance.getEntriesByType('resource')"
+                          ".map((e) => e.name.split('?')[0])"))
+        self.assertLessEqual(loaded - {self.site.url + "sw.js"}, files)
+        self.assertIn(self.site.url + next(second.glob("quorel.*.wasm")).name, loaded)
+        [(_, urls)] = self.cached()
+        self.assertEqual(set(urls), files - {self.site.url + "sw.js"} | {self.site.url})
+
+        self.site.stop()
+        self.site = Site(served)
+        self.engine.reload()
+        p.until(lambda: p.js("return Text1.value") != "")
+        self.assertTrue(p.js("return document.getElementById('dos') !== null"))
+        self.assertEqual(p.answer(""), "0")
+
+    def test_second_release_on_the_second_visit_with_a_host_cache(self):
+        self.deploy_and_update("max-age=3600")
+
+    def test_second_release_on_the_second_visit_without_one(self):
+        self.deploy_and_update("no-cache")
+
+
 SCENARIOS = (WholeGame, PageAround, Phone, Site_, SolverPage)
+CHROMIUM_ONLY = (Update,)
 
 
 class Timed(unittest.TextTestResult):
@@ -483,7 +577,7 @@ def alone(name):
             if name == "webkit":
                 display = engines.Display()
             try:
-                counts = run(SCENARIOS)
+                counts = run(SCENARIOS + (CHROMIUM_ONLY if name == "chromium" else ()))
             finally:
                 Engine.stop()
     finally:

@@ -7,7 +7,9 @@ for it on a free loopback port: what the browser tests and the load
 benchmark share."""
 
 import functools
+import gzip
 import http.server
+import os
 import shutil
 import tempfile
 import threading
@@ -20,11 +22,14 @@ class Site:
     """A static server for one folder on a free loopback port, never one this
     process used before: a browser kept between scenarios then meets a new
     origin each time (no storage, worker or cache of an earlier one), and a
-    restarted site is not the stopped one's origin."""
+    restarted site is not the stopped one's origin. HEADERS go with every
+    answer; COMPRESSED sends text gzipped to a browser that asks for it, as
+    real hosts do."""
     used = set()
 
-    def __init__(self, folder):
-        handler = functools.partial(Quiet, directory=str(folder))
+    def __init__(self, folder, headers=(), compressed=False):
+        served = type("Served", (Quiet,), {"extra": dict(headers), "compressed": compressed})
+        handler = functools.partial(served, directory=str(folder))
         held = []
         while True:
             server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
@@ -45,8 +50,36 @@ class Site:
 
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
+    extra = {}
+    compressed = False
+
     def log_message(self, *args):
         pass
+
+    def end_headers(self):
+        for name, value in self.extra.items():
+            self.send_header(name, value)
+        super().end_headers()
+
+    def send_head(self):
+        path = self.translate_path(self.path)
+        if os.path.isdir(path) and self.path.split("?")[0].endswith("/"):
+            path = os.path.join(path, "index.html")
+        if not (self.compressed and "gzip" in self.headers.get("Accept-Encoding", "")
+                and path.endswith((".html", ".js", ".css", ".wasm", ".webmanifest", ".svg"))):
+            return super().send_head()
+        try:
+            with open(path, "rb") as file:
+                body = gzip.compress(file.read(), 6)
+        except OSError:
+            return super().send_head()
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(path))
+        self.send_header("Content-Encoding", "gzip")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+        return None
 
 
 def browser(phone=False):

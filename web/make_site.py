@@ -1,0 +1,89 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Los autores de Quorel
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""Writes the site that is served from the files one build put together:
+each script, style sheet, module and face renamed after its contents
+(quorel.wasm becomes quorel.3f9a1c2e.wasm), every mention of it in the other
+files following, then the service worker, which lists the whole release.
+No cache, the browser's, a host's or the worker's, can then pair a file of
+one build with a file of another: a new file is a new name. The pages, the
+manifest, the icons and sw.js keep their names, which players and the
+browser know them by.
+Usage: make_site.py STAGED_DIR SITE_DIR SW_TEMPLATE"""
+
+import hashlib
+import re
+import shutil
+import sys
+from pathlib import Path
+
+NAMED_BY_CONTENT = {".js", ".wasm", ".css", ".woff2"}
+TEXT = {".js", ".css", ".html", ".webmanifest"}
+
+
+def mention(name):
+    # A name as a whole: "quorel.js" is not inside "fonts/x-quorel.js".
+    return re.compile(r"(?<![\w./-])" + re.escape(name) + r"(?![\w-])")
+
+
+def content_name(name, data):
+    path = Path(name)
+    return str(path.with_name(f"{path.stem}.{hashlib.sha256(data).hexdigest()[:8]}{path.suffix}"))
+
+
+def make_site(staged, site, template):
+    files = {str(p.relative_to(staged)): p.read_bytes()
+             for p in sorted(staged.rglob("*")) if p.is_file()}
+    files.pop("sw.js", None)
+    renamed = {name for name in files if Path(name).suffix in NAMED_BY_CONTENT}
+    texts = {name for name in files if Path(name).suffix in TEXT}
+    patterns = {name: mention(name) for name in renamed}
+    uses = {name: {other for other in renamed - {name}
+                   if patterns[other].search(files[name].decode())} for name in texts}
+    unmentioned = renamed - set().union(*uses.values())
+    if unmentioned:
+        sys.exit(f"make_site.py: nothing in the site names {sorted(unmentioned)}; "
+                 "its new name would reach no one")
+    # Leaves first: a file is named after its contents once the names it
+    # holds are final, so a new face also renames the style sheet.
+    final = {}
+    while len(final) < len(renamed):
+        ready = [n for n in sorted(renamed - final.keys()) if uses.get(n, set()) <= final.keys()]
+        if not ready:
+            sys.exit("make_site.py: files that name each other: "
+                     + " ".join(sorted(renamed - final.keys())))
+        for name in ready:
+            rewrite(files, name, uses, patterns, final)
+            final[name] = content_name(name, files[name])
+    for name in texts - renamed:
+        rewrite(files, name, uses, patterns, final)
+
+    if site.exists():
+        shutil.rmtree(site)
+    listed = []
+    for name, data in files.items():
+        out = site / final.get(name, name)
+        out.parent.mkdir(parents=True, exist_ok=True)
+        out.write_bytes(data)
+        listed.append(final.get(name, name))
+    listed.sort()
+    version = hashlib.sha256("".join(f"{hashlib.sha256(files[n]).hexdigest()} {final.get(n, n)}\n"
+                                     for n in sorted(files)).encode()).hexdigest()[:16]
+    worker = template.read_text().replace("@SITE_VERSION@", version).replace(
+        "@SITE_FILES@", ", ".join(f'"{name}"' for name in ["./", *listed]))
+    (site / "sw.js").write_text(worker)
+
+
+def rewrite(files, name, uses, patterns, final):
+    """Gives the names that NAME holds their final form."""
+    if uses.get(name):
+        text = files[name].decode()
+        for used in uses[name]:
+            text = patterns[used].sub(final[used], text)
+        files[name] = text.encode()
+
+
+if __name__ == "__main__":
+    make_site(Path(sys.argv[1]), Path(sys.argv[2]), Path(sys.argv[3]))
