@@ -199,9 +199,10 @@ class WebKit(Selenium):
 
     def spoken(self, pairs):
         """WebKitWebDriver tells an element's computed role and name; the
-        pairs are looked for among the elements that have an id."""
+        pairs are looked for among the elements that have an id (a hidden
+        one has no role to tell, and WebKitWebDriver fails on it)."""
         shown = set()
-        for element in self.driver.find_elements("css selector", "[id]"):
+        for element in self.driver.find_elements("css selector", "[id]:not([hidden])"):
             shown.add((element.aria_role, element.accessible_name))
         return set(pairs) - shown
 
