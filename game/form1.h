@@ -16,7 +16,7 @@
 #include "answer/eval_outcome.h"
 #include "answer/eval_pass.h"
 #include "answer/token_reading.h"
-#include "game/forms_runtime.h"
+#include "runtime/forms_runtime.h"
 #include "game/game_state.h"
 
 class Form1 {

@@ -11,9 +11,9 @@
 #include <climits>
 #include <mutex>
 
-#include "game/box_texts.h"
 #include "qt/target_colours.h"
 #include "qt/text_field_rules.h"
+#include "runtime/box_texts.h"
 
 namespace {
 
@@ -117,7 +117,6 @@ GameWindow::GameWindow() {
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     Timer1->setTimerType(Qt::PreciseTimer);  // never early, so each timeout finds its tick due
-    Timer1->start();
 
     for (QLineEdit* box : {Text1, Text2, Text3}) {
         ApplyTextFieldRules(box);

@@ -20,7 +20,7 @@
 
 #include <algorithm>
 
-#include "game/box_texts.h"
+#include "runtime/box_texts.h"
 #include "qt/text_field_rules.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include <array>
 #include <ctime>
 
-#include "game/box_texts.h"
 #include "game/form1.h"
 #include "qt/message_boxes.h"
+#include "runtime/box_texts.h"
 
 namespace {
 
@@ -26,11 +26,7 @@ int64_t BootMilliseconds() {
 }  // namespace
 
 QtRuntime::QtRuntime(GameWindow& window, uint64_t entropy)
-    : SeededRuntime(entropy), window_(window) {
-    if (window_.Timer1->isActive()) {
-        SetTimerEnabled(true);  // the clock and the timer start together
-    }
-}
+    : ToolkitRuntime(entropy), window_(window) {}
 
 void QtRuntime::Wire(Form1& form) {
     QObject::connect(window_.Command1, &QPushButton::clicked, &window_,
@@ -38,8 +34,7 @@ void QtRuntime::Wire(Form1& form) {
     QObject::connect(window_.Command2, &QPushButton::clicked, &window_,
                      [&form] { form.Command2Click(); });
     QObject::connect(window_.Timer1, &QTimer::timeout, &window_, [this, &form] {
-        const int64_t now = BootMilliseconds();
-        while (clock_.TakeTick(now)) {
+        while (TakeDueTick()) {
             form.Timer1Tick();
         }
     });
@@ -71,27 +66,27 @@ void QtRuntime::SetCaption(Control label, const std::u16string& caption) {
     }
 }
 
-void QtRuntime::SetEnabled(Control button, bool enabled) {
-    QWidget* widget = Widget(button);
-    // A button disabled while it has the focus hands it to "Nuevo", the one
-    // thing left to press after a solved puzzle.
-    const bool hadFocus = widget->hasFocus() || window_.focusWidget() == widget;
-    widget->setEnabled(enabled);
-    if (!enabled && hadFocus && widget != window_.Command2) {
-        window_.Command2->setFocus();
-    }
+bool QtRuntime::HasFocus(Control control) const {
+    // Also the focus of a window that is not active now.
+    return Widget(control)->hasFocus() || window_.focusWidget() == Widget(control);
+}
+
+void QtRuntime::EnableControl(Control button, bool enabled) {
+    Widget(button)->setEnabled(enabled);
 }
 
 void QtRuntime::SetFocus(Control control) {
     Widget(control)->setFocus(Qt::OtherFocusReason);
 }
 
-void QtRuntime::SetTimerEnabled(bool enabled) {
-    if (enabled) {
-        clock_.Start(BootMilliseconds());  // first: the timer never fires before a tick is due
+int64_t QtRuntime::Milliseconds() const {
+    return BootMilliseconds();
+}
+
+void QtRuntime::RunTimer(bool running) {
+    if (running) {
         window_.Timer1->start();
     } else {
-        clock_.Stop();
         window_.Timer1->stop();
     }
 }

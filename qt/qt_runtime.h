@@ -6,14 +6,12 @@
 // The game's toolkit services on Qt Widgets. It holds no game state; Wire()
 // forwards the window's clicks and the clock's ticks to Form1.
 
-#include "game/forms_runtime.h"
-#include "game/random_generator.h"
-#include "game/tick_clock.h"
 #include "qt/game_window.h"
+#include "runtime/toolkit_runtime.h"
 
 class Form1;
 
-class QtRuntime : public SeededRuntime {
+class QtRuntime : public ToolkitRuntime {
 public:
     QtRuntime(GameWindow& window, uint64_t entropy);
 
@@ -23,18 +21,21 @@ public:
     std::u16string Text(Control textBox) const override;
     void SetText(Control textBox, const std::u16string& text) override;
     void SetCaption(Control label, const std::u16string& caption) override;
-    void SetEnabled(Control button, bool enabled) override;
     void SetFocus(Control control) override;
-    void SetTimerEnabled(bool enabled) override;
     void MsgBox(const std::u16string& text) override;
     std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
                             const std::u16string& defaultText) override;
     TimeOfDay Now() const override;
 
 private:
+    bool HasFocus(Control control) const override;
+    void EnableControl(Control button, bool enabled) override;
+    int64_t Milliseconds() const override;
+    // Timer1 only wakes the clock: Qt drops the timeouts a stopped process
+    // missed.
+    void RunTimer(bool running) override;
+
     QWidget* Widget(Control control) const;
 
     GameWindow& window_;
-    // Timer1 only wakes it: Qt drops the timeouts a stopped process missed.
-    TickClock clock_;
 };

@@ -9,7 +9,7 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "game/legible_colour.h"
+#include "runtime/legible_colour.h"
 
 namespace {
 
@@ -19,10 +19,12 @@ Rgb FromQt(const QColor& colour) {
 
 void ApplyTargetColours(QWidget* box) {
     const QPalette scheme = QApplication::palette();
-    const QColor background = scheme.color(QPalette::HighlightedText);  // colour 14
-    const QColor text = scheme.color(QPalette::Button);                 // colour 15
-    const Rgb plain = LegibleTextColour(FromQt(text), FromQt(background), MinimumTargetContrast);
-    const QColor legible(plain.Red, plain.Green, plain.Blue);
+    const auto [plainBackground, plainText] = TargetColoursIn([&scheme](SystemColour colour) {
+        return FromQt(scheme.color(colour == SystemColour::HighlightText ? QPalette::HighlightedText
+                                                                         : QPalette::Button));
+    });
+    const QColor background(plainBackground.Red, plainBackground.Green, plainBackground.Blue);
+    const QColor legible(plainText.Red, plainText.Green, plainText.Blue);
     QPalette colours = box->palette();
     if (colours.color(QPalette::Base) == background && colours.color(QPalette::Text) == legible &&
         colours.isBrushSet(QPalette::Active, QPalette::Text)) {

@@ -8,9 +8,9 @@
 
 #include <iterator>
 
-#include "game/box_texts.h"
 #include "game/form1.h"
-#include "game/legible_colour.h"
+#include "runtime/box_texts.h"
+#include "runtime/legible_colour.h"
 
 // The page's side: each call writes or reads the page through the QuorelPage
 // object of page.js, which takes and returns plain strings. Controls are
@@ -112,7 +112,7 @@ std::u16string FieldText(const char* id) {
 
 }  // namespace
 
-WebRuntime::WebRuntime(uint64_t entropy) : SeededRuntime(entropy) {}
+WebRuntime::WebRuntime(uint64_t entropy) : ToolkitRuntime(entropy) {}
 
 uint64_t WebRuntime::Entropy() {
     return uint64_t{JsRandom32()} << 32 | JsRandom32();
@@ -125,8 +125,7 @@ void WebRuntime::Run(Form1& form) {
     JsNameEvents(Code(Event::Wake), Code(Event::Command1Click), Code(Event::Command2Click),
                  Code(Event::BoxAccepted), Code(Event::BoxCancelled), Code(Event::SchemeChanged));
     ApplyTargetColours();
-    SetTimerEnabled(true);  // from the window's creation
-    form.FormLoad();        // before the window is first shown
+    form.FormLoad();  // before the window is first shown
     JsShowWindow();
     for (;;) {
         switch (NextEvent()) {
@@ -149,7 +148,8 @@ void WebRuntime::Run(Form1& form) {
 WebRuntime::Event WebRuntime::NextEvent() {
     for (;;) {
         DeliverDueTicks();
-        const auto event = static_cast<Event>(JsNextEvent(MillisecondsToNextTick()));
+        const auto event =
+            static_cast<Event>(JsNextEvent(static_cast<double>(MillisecondsToNextTick())));
         DeliverDueTicks();  // ticks due before the event come first
         if (event == Event::SchemeChanged) {
             ApplyTargetColours();
@@ -171,21 +171,21 @@ bool WebRuntime::WaitForBox() {
 }
 
 void WebRuntime::DeliverDueTicks() {
-    const auto now = static_cast<int64_t>(JsWallClock());
-    while (clock_.TakeTick(now)) {
+    while (TakeDueTick()) {
         form_->Timer1Tick();
     }
 }
 
-double WebRuntime::MillisecondsToNextTick() const {
-    return static_cast<double>(clock_.UntilNextTick(static_cast<int64_t>(JsWallClock())));
+void WebRuntime::ApplyTargetColours() {
+    const auto [background, text] = TargetColoursIn([](SystemColour colour) {
+        return Rgb::FromPacked(
+            JsSystemColour(colour == SystemColour::HighlightText ? "HighlightText" : "ButtonFace"));
+    });
+    JsSetTargetColours(background.Packed(), text.Packed());
 }
 
-void WebRuntime::ApplyTargetColours() {
-    const Rgb background = Rgb::FromPacked(JsSystemColour("HighlightText"));
-    const Rgb text = Rgb::FromPacked(JsSystemColour("ButtonFace"));
-    JsSetTargetColours(background.Packed(),
-                       LegibleTextColour(text, background, MinimumTargetContrast).Packed());
+int64_t WebRuntime::Milliseconds() const {
+    return static_cast<int64_t>(JsWallClock());
 }
 
 std::u16string WebRuntime::Text(Control textBox) const {
@@ -202,31 +202,22 @@ void WebRuntime::SetCaption(Control label, const std::u16string& caption) {
     JsSetCaption(Id(label), caption.data(), Length(caption), spoken.data(), Length(spoken));
 }
 
-void WebRuntime::SetEnabled(Control button, bool enabled) {
+bool WebRuntime::HasFocus(Control control) const {
+    return JsHasFocus(Id(control));
+}
+
+void WebRuntime::EnableControl(Control button, bool enabled) {
+    // The page's queue may still hold a click from before.
     if (button == Control::Command1) {
         command1Enabled_ = enabled;
     } else if (button == Control::Command2) {
         command2Enabled_ = enabled;
     }
-    // A button disabled while it has the focus hands it to "Nuevo", the one
-    // thing left to press after a solved puzzle.
-    const bool hadFocus = JsHasFocus(Id(button));
     JsSetEnabled(Id(button), enabled);
-    if (!enabled && hadFocus && button != Control::Command2) {
-        JsFocus(Id(Control::Command2));
-    }
 }
 
 void WebRuntime::SetFocus(Control control) {
     JsFocus(Id(control));
-}
-
-void WebRuntime::SetTimerEnabled(bool enabled) {
-    if (enabled) {
-        clock_.Start(static_cast<int64_t>(JsWallClock()));
-    } else {
-        clock_.Stop();
-    }
 }
 
 void WebRuntime::MsgBox(const std::u16string& text) {

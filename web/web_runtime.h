@@ -12,13 +12,11 @@
 
 #include <cstdint>
 
-#include "game/forms_runtime.h"
-#include "game/random_generator.h"
-#include "game/tick_clock.h"
+#include "runtime/toolkit_runtime.h"
 
 class Form1;
 
-class WebRuntime : public SeededRuntime {
+class WebRuntime : public ToolkitRuntime {
 public:
     explicit WebRuntime(uint64_t entropy);
 
@@ -32,9 +30,7 @@ public:
     std::u16string Text(Control textBox) const override;
     void SetText(Control textBox, const std::u16string& text) override;
     void SetCaption(Control label, const std::u16string& caption) override;
-    void SetEnabled(Control button, bool enabled) override;
     void SetFocus(Control control) override;
-    void SetTimerEnabled(bool enabled) override;
     void MsgBox(const std::u16string& text) override;
     std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
                             const std::u16string& defaultText) override;
@@ -57,14 +53,18 @@ private:
     // Waits until the open box is accepted or cancelled; true when accepted.
     bool WaitForBox();
     void DeliverDueTicks();
-    double MillisecondsToNextTick() const;
     void ApplyTargetColours();
+
+    bool HasFocus(Control control) const override;
+    void EnableControl(Control button, bool enabled) override;
+    // The wall clock: the ticks a throttled or hidden page missed all come
+    // on waking.
+    int64_t Milliseconds() const override;
+    // Nothing: the page waits for the next event no longer than the next
+    // tick is due.
+    void RunTimer(bool) override {}
 
     Form1* form_ = nullptr;
     bool command1Enabled_ = true;
     bool command2Enabled_ = true;
-
-    // On the wall clock: ticks a throttled or hidden page missed are all
-    // delivered on waking.
-    TickClock clock_;
 };

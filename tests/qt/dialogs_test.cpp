@@ -19,7 +19,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "game/box_texts.h"
+#include "runtime/box_texts.h"
 #include "game/form1.h"
 #include "qt/game_window.h"
 #include "qt/message_boxes.h"

@@ -13,7 +13,7 @@
 #include <QTest>
 
 #include "game/form1.h"
-#include "game/legible_colour.h"
+#include "runtime/legible_colour.h"
 #include "qt/game_window.h"
 #include "qt/qt_runtime.h"
 #include "qt/target_colours.h"

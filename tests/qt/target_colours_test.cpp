@@ -4,7 +4,7 @@
 
 // The target box stays legible: the rendered box, measured from its pixels,
 // in three schemes switched while it runs. Its arithmetic is tested in
-// tests/game/legible_colour_test.cpp.
+// tests/runtime/legible_colour_test.cpp.
 
 #include <QApplication>
 #include <QImage>
@@ -12,7 +12,7 @@
 
 #include <cmath>
 
-#include "game/legible_colour.h"
+#include "runtime/legible_colour.h"
 #include "qt/game_window.h"
 #include "qt/target_colours.h"
 

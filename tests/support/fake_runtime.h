@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "game/null_runtime.h"
+#include "runtime/null_runtime.h"
 
 class Form1;
 

@@ -10,8 +10,6 @@
 
 #include <cstdint>
 
-#include "game/forms_runtime.h"
-
 class RandomGenerator {
 public:
     explicit RandomGenerator(uint64_t entropy);
@@ -28,16 +26,4 @@ private:
 
     uint64_t entropy_;
     uint64_t state_;
-};
-
-// A toolkit's random values: this generator, on the entropy of its start.
-class SeededRuntime : public FormsRuntime {
-public:
-    explicit SeededRuntime(uint64_t entropy) : random_(entropy) {}
-
-    float Rnd() override { return random_.Next(); }
-    void Randomize(int32_t seed) override { random_.Reseed(seed); }
-
-private:
-    RandomGenerator random_;
 };

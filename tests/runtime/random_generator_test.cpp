@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "game/random_generator.h"
+#include "runtime/random_generator.h"
 
 namespace {
 

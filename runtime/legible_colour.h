@@ -30,3 +30,21 @@ double ContrastRatio(const Rgb& a, const Rgb& b);
 // that side has no such lightness. Where neither side has one (minimum above
 // what black or white can give), the extreme with the higher contrast.
 Rgb LegibleTextColour(const Rgb& text, const Rgb& background, double minimum);
+
+// The desktop's colours 14 and 15, which the target box is drawn in.
+enum class SystemColour : uint8_t { HighlightText, ButtonFace };
+
+struct TargetColours {
+    Rgb Background;
+    Rgb Text;
+};
+
+// The target box's colours in a scheme, given as what scheme(SystemColour)
+// returns: colour 14 behind, 15 for the text, as the window has always drawn
+// them, the text made legible where a scheme puts the two too close.
+template <class Scheme>
+TargetColours TargetColoursIn(Scheme scheme) {
+    const Rgb background = scheme(SystemColour::HighlightText);
+    return {background,
+            LegibleTextColour(scheme(SystemColour::ButtonFace), background, MinimumTargetContrast)};
+}

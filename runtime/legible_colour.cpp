@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/legible_colour.h"
+#include "runtime/legible_colour.h"
 
 #include <algorithm>
 #include <cmath>

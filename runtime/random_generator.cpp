@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/random_generator.h"
+#include "runtime/random_generator.h"
 
 namespace {
 

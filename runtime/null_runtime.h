@@ -7,7 +7,7 @@
 // only read and evaluate answers (the solver) run Form1 on it, and the tests'
 // recording toolkit builds on it.
 
-#include "game/forms_runtime.h"
+#include "runtime/forms_runtime.h"
 
 class NullRuntime : public FormsRuntime {
 public:

@@ -3,10 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The game's one timer, counted alike on every toolkit: each tick adds the
-// whole seconds that passed since the clock started, as a run of ticks, so
-// the seconds a stopped program, a sleeping machine or a frozen page missed
-// all come on waking. Milliseconds, of a clock the toolkit chooses.
+// The arithmetic of the toolkits' clock, whose rule toolkit_runtime.h
+// states: whole seconds since Start(), handed out one tick at a time.
+// Milliseconds, of a clock the toolkit chooses.
 
 #include <algorithm>
 #include <cstdint>

@@ -11,7 +11,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "game/legible_colour.h"
+#include "runtime/legible_colour.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/tick_clock.h"
+#include "runtime/tick_clock.h"
 
 namespace {
 
