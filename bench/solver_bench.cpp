@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "game/form1.h"
-#include "game/null_runtime.h"
-#include "game/random_generator.h"
+#include "runtime/null_runtime.h"
+#include "runtime/random_generator.h"
 #include "solver/confirm.h"
 #include "solver/puzzle.h"
 #include "solver/search.h"

@@ -5,7 +5,7 @@
 #include "solver/confirm.h"
 
 #include "game/form1.h"
-#include "game/null_runtime.h"
+#include "runtime/null_runtime.h"
 #include "solver/puzzle.h"
 #include "solver/utf8.h"
 

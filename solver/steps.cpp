@@ -14,7 +14,7 @@
 #include "answer/token_symbols.h"
 #include "answer/verdict.h"
 #include "game/form1.h"
-#include "game/null_runtime.h"
+#include "runtime/null_runtime.h"
 #include "game/surrogates.h"
 #include "solver/utf8.h"
 
