@@ -11,6 +11,7 @@
 
 #include "answer/verdict.h"
 #include "solver/confirm.h"
+#include "solver/quote.h"
 #include "solver/search.h"
 #include "solver/steps.h"
 #include "solver/utf8.h"
@@ -55,22 +56,9 @@ bool AllDigits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-// An argument as an error message quotes it: its first 40 characters, and
-// "…" where it goes on, so that a runaway paste does not flood the terminal.
-std::string Quoted(std::string_view arg) {
-    std::size_t end = 0;
-    for (int characters = 0; end < arg.size(); ++end) {
-        // Each UTF-8 character begins at a byte that does not continue one.
-        if ((static_cast<unsigned char>(arg[end]) & 0xC0) != 0x80 && ++characters > 40) {
-            break;
-        }
-    }
-    return "«" + std::string(arg.substr(0, end)) + (end < arg.size() ? "…»" : "»");
-}
-
 // A whole number from 1 to 32767, however it is written wrong.
 int32_t ParseNumber(const std::string& arg, std::string_view what) {
-    const std::string quoted = std::string(what) + " " + Quoted(arg);
+    const std::string quoted = std::string(what) + " " + Quote(arg);
     std::string_view digits = arg;
     const bool negative = !digits.empty() && digits.front() == '-';
     if (negative) {
@@ -106,7 +94,7 @@ Puzzle ParsePuzzle(const std::vector<std::string>& positional) {
         throw BadInput{"faltan los números: de uno a seis"};
     }
     if (positional.size() > 7) {
-        throw BadInput{"sobra " + Quoted(positional[7]) + ": como mucho seis números"};
+        throw BadInput{"sobra " + Quote(positional[7]) + ": como mucho seis números"};
     }
     Puzzle puzzle;
     puzzle.Target = ParseNumber(positional[0], "el objetivo");
@@ -176,7 +164,7 @@ int RunSolucion(const std::vector<std::string>& args, std::ostream& out, std::os
                 }
                 answer = args[++i];  // whatever it looks like: "-5+10" is an answer
             } else if (LooksLikeOption(arg)) {
-                throw BadInput{"opción desconocida: " + Quoted(arg)};
+                throw BadInput{"opción desconocida: " + Quote(arg)};
             } else {
                 positional.push_back(arg);
             }

@@ -88,19 +88,20 @@ INSTANTIATE_TEST_SUITE_P(
          "--exacta y --pasos no van juntas"},
         {"an unknown option", {"--rapido", "250", "1"}, "opción desconocida: «--rapido»"},
         {"an unknown short option", {"-x", "250", "1"}, "opción desconocida: «-x»"},
-        // A bad argument is quoted up to its 40th character, whole characters.
+        // A bad argument is quoted as solver/quote.h quotes every text.
         {"40 digits, whole",
          {"250", std::string(40, '9')},
          "el número «" + std::string(40, '9') + "» no está entre 1 y 32767"},
         {"128000 digits, cut",
          {std::string(128000, '7'), "1"},
-         "el objetivo «" + std::string(40, '7') + "…» no está entre 1 y 32767"},
+         "el objetivo «" + std::string(40, '7') +
+             "»… y 127.960 caracteres más no está entre 1 y 32767"},
         {"a long word of two-byte letters, cut",
          {"250", "1", "2", "3", "4", "5", "6", "ñ" + std::string(50, 'x')},
-         "sobra «ñ" + std::string(39, 'x') + "…»: como mucho seis números"},
+         "sobra «ñ" + std::string(39, 'x') + "»… y 11 caracteres más: como mucho seis números"},
         {"a long option, cut",
          {"--" + std::string(60, 'z')},
-         "opción desconocida: «--" + std::string(38, 'z') + "…»"},
+         "opción desconocida: «--" + std::string(38, 'z') + "»… y 22 caracteres más"},
     }),
     NameOfCase());
 

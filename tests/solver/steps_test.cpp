@@ -188,6 +188,18 @@ INSTANTIATE_TEST_SUITE_P(
          "  200 + 50 = 250\n"
          "Números: bien usados\n"
          "Resultado: 250\n"},
+        {"a pasted megabyte past the thirtieth token, cut short",
+         {Repeat("1+", 500000)},
+         "Fichas: " + Repeat("1 + ", 14) + "1 +\n" +
+             "  la ficha 31 y las siguientes no caben en las 30 casillas del juego: no lee «" +
+             Repeat("1+", 20) + "»… y 999.930 caracteres más, y la respuesta es demasiado larga\n" +
+             "Ignora: nada\nPasos: ninguno\nResultado: respuesta demasiado larga\n"},
+        {"ten kinds skipped are named, then counted",
+         {"\x1b" + Repeat(" ", 1000) + "abcdefghijkk"},
+         "Fichas: ninguna\n"
+         "Ignora: «^[», espacio (1.000 veces), «a», «b», «c», «d», «e», «f», «g», «h»… y 4 "
+         "caracteres más\n"
+         "Pasos: ninguno\nResultado: 0\n"},
         {"an empty answer", {""}, "Fichas: ninguna\nIgnora: nada\nPasos: ninguno\nResultado: 0\n"},
     }),
     NameOfCase());
