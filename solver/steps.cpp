@@ -6,6 +6,7 @@
 
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -331,25 +332,26 @@ void WriteSteps(const Recorder& recorder, std::ostream& out) {
 
 }  // namespace
 
-void ShowSteps(std::u16string_view answer, const std::optional<Puzzle>& puzzle, std::ostream& out) {
+StepsShown ShowSteps(std::u16string_view answer, const std::optional<Puzzle>& puzzle) {
     const std::u16string text(answer);
     NullRuntime runtime;
     Form1 form(runtime);
     Recorder recorder(text);
-    int16_t value = 0;
-    EvalOutcome outcome = EvalOutcome::Value;
+    StepsShown shown;
     TokenReading reading;
-    Evaluate(form, text, puzzle, recorder, value, outcome, reading);
+    Evaluate(form, text, puzzle, recorder, shown.Value, shown.Outcome, reading);
 
+    std::ostringstream out;
     WriteTokens(form, recorder, reading, answer, out);
     WriteIgnored(recorder, answer, out);
     WriteSteps(recorder, out);
     if (puzzle) {
-        bool valid = false;
-        form.NumbersValid(valid);
-        out << (valid ? std::string("Números: bien usados")
-                      : ToUtf8(MisusedNumberLine(form.MisusedNumberText(reading))))
+        form.NumbersValid(shown.NumbersValid);
+        out << (shown.NumbersValid ? std::string("Números: bien usados")
+                                   : ToUtf8(MisusedNumberLine(form.MisusedNumberText(reading))))
             << '\n';
     }
-    out << "Resultado: " << ToUtf8(ValueLine(value, outcome)) << '\n';
+    out << "Resultado: " << ToUtf8(ValueLine(shown.Value, shown.Outcome)) << '\n';
+    shown.Text = out.str();
+    return shown;
 }
