@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The report's words: whether the game would count the best answer, or a
-// given one, as solved.
+// given one, as solved; and the page's view of it, field by field.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "solver/page_view.h"
 #include "solver/report.h"
 
 namespace {
@@ -53,6 +54,24 @@ TEST(Report, AnswersVerdictSaysWhetherTheGameCountsItSolved) {
                 {.Target = "250", .Numbers = {"2", "3", "5", "7", "10", "100"}, .Answer = answer})
                 .StepsText();
         EXPECT_EQ(steps.substr(steps.rfind('\n', steps.size() - 2) + 1), said + "\n");
+    }
+}
+
+std::string Page(std::string_view target, std::string_view numbers, std::string_view exact,
+                 std::string_view answer) {
+    return PageJson(MakeReport(FormQuery(target, numbers, exact, answer)));
+}
+
+TEST(PageView, EveryFieldIsPlacedAndEveryCombinationAnswered) {
+    EXPECT_EQ(Page("", "", "1", ""),
+              R"({"frase":"","mejor":"","pasos":"","errores":{"objetivo":"Falta el objetivo.",)"
+              R"("numeros":"Faltan los números: de uno a seis."}})");
+    // Blanks around and between the numbers; exact division for the best
+    // answer only, and the given answer read as the game reads it.
+    const std::string both = Page(" 8 ", "\t15  2 ", "1", "15/2 \"\\");
+    for (const char* part : {R"("mejor":"13 = 15-2",)", R"(\nIgnora: espacio, «\"», «\\»\n)",
+                             R"(\nSu respuesta da 8, justo el objetivo: el juego la da por)"}) {
+        EXPECT_NE(both.find(part), std::string::npos) << part << " in " << both;
     }
 }
 
