@@ -4,16 +4,10 @@
 
 #include "solver/command_line.h"
 
-#include <cstdlib>
-#include <exception>
-#include <optional>
 #include <string_view>
 
-#include "answer/verdict.h"
-#include "solver/confirm.h"
-#include "solver/search.h"
-#include "solver/steps.h"
-#include "solver/utf8.h"
+#include "solver/quote.h"
+#include "solver/report.h"
 
 namespace {
 
@@ -28,12 +22,14 @@ constexpr std::string_view Help =
     "Busca la respuesta que más se acerca al OBJETIVO con los números dados (de\n"
     "uno a seis; cada uno, como mucho tantas veces como aparezca), calculada como\n"
     "la calcula el juego: de izquierda a derecha, sin prioridad entre operaciones,\n"
-    "y con la división redondeada al entero más cercano. Entre las respuestas\n"
-    "igual de cercanas muestra la de menos números y, entre esas, la más corta.\n"
+    "y con la división redondeada al entero más cercano. Dice primero si el juego\n"
+    "daría la partida por resuelta, y después muestra la respuesta: entre las\n"
+    "igual de cercanas, la de menos números y, entre esas, la más corta.\n"
     "\n"
     "  --exacta    solo divisiones exactas, sin resto\n"
     "  --pasos     muestra cómo lee y evalúa el juego la RESPUESTA, paso a paso;\n"
     "              con el objetivo y los números, dice también si usa alguno mal\n"
+    "              y si el juego la daría por resuelta\n"
     "  -h, --help  muestra esta ayuda\n"
     "  --version   muestra la versión\n"
     "\n"
@@ -51,109 +47,41 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool AllDigits(std::string_view text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
-// An argument as an error message quotes it: its first 40 characters, and
-// "…" where it goes on, so that a runaway paste does not flood the terminal.
-std::string Quoted(std::string_view arg) {
-    std::size_t end = 0;
-    for (int characters = 0; end < arg.size(); ++end) {
-        // Each UTF-8 character begins at a byte that does not continue one.
-        if ((static_cast<unsigned char>(arg[end]) & 0xC0) != 0x80 && ++characters > 40) {
-            break;
-        }
-    }
-    return "«" + std::string(arg.substr(0, end)) + (end < arg.size() ? "…»" : "»");
-}
-
-// A whole number from 1 to 32767, however it is written wrong.
-int32_t ParseNumber(const std::string& arg, std::string_view what) {
-    const std::string quoted = std::string(what) + " " + Quoted(arg);
-    std::string_view digits = arg;
-    const bool negative = !digits.empty() && digits.front() == '-';
-    if (negative) {
-        digits.remove_prefix(1);
-    }
-    const std::size_t mark = digits.find_first_of(".,/");
-    const bool fraction = mark != std::string_view::npos && AllDigits(digits.substr(0, mark)) &&
-                          AllDigits(digits.substr(mark + 1));
-    if (!AllDigits(digits) && !fraction) {
-        throw BadInput{quoted + " no es un número"};
-    }
-    if (negative) {
-        throw BadInput{quoted + " es negativo: van de 1 a 32767"};
-    }
-    if (fraction) {
-        throw BadInput{quoted + " no es un número entero"};
-    }
-    const std::size_t first = digits.find_first_not_of('0');
-    const std::string_view significant =
-        first == std::string_view::npos ? std::string_view{} : digits.substr(first);
-    if (significant.empty() || significant.size() > 5 ||
-        std::stol(std::string(significant)) > 32767) {
-        throw BadInput{quoted + " no está entre 1 y 32767"};
-    }
-    return static_cast<int32_t>(std::stol(std::string(significant)));
-}
-
-Puzzle ParsePuzzle(const std::vector<std::string>& positional) {
-    if (positional.empty()) {
-        throw BadInput{"falta el objetivo"};
-    }
-    if (positional.size() == 1) {
-        throw BadInput{"faltan los números: de uno a seis"};
-    }
-    if (positional.size() > 7) {
-        throw BadInput{"sobra " + Quoted(positional[7]) + ": como mucho seis números"};
-    }
-    Puzzle puzzle;
-    puzzle.Target = ParseNumber(positional[0], "el objetivo");
-    for (std::size_t i = 1; i < positional.size(); ++i) {
-        puzzle.Numbers.push_back(static_cast<int16_t>(ParseNumber(positional[i], "el número")));
-    }
-    return puzzle;
-}
-
 bool LooksLikeOption(const std::string& arg) {
     return arg.size() > 1 && arg[0] == '-' && !IsDigit(arg[1]) && arg[1] != '.' && arg[1] != ',';
 }
 
-int BestAnswer(const Puzzle& puzzle, bool exact, std::ostream& out, std::ostream& err) {
-    Search search;
-    SearchResult found;
-    try {
-        found = search.Run(puzzle.Target, puzzle.Numbers, exact);
-    } catch (const std::exception& e) {
-        err << Program << ": error interno: " << e.what() << '\n';
+// The command's view of a report: the first sentence and the best answer,
+// or the steps; bad input on standard error, with the usage.
+int Write(const Report& report, std::ostream& out, std::ostream& err) {
+    if (!report.Errors.empty()) {
+        throw BadInput{report.Errors.front().Message};
+    }
+    if (!report.InternalError.empty()) {
+        err << Program << ": error interno: " << report.InternalError << '\n';
         return StatusInternalError;
     }
-    return ReportAnswer(puzzle, found.Value, found.Answer.Text(), out, err);
+    if (report.Steps) {
+        out << report.StepsText();
+        return StatusSolved;
+    }
+    out << report.Sentence() << report.BestLine();
+    return report.BestSolves() ? StatusSolved : StatusNotSolved;
 }
 
 }  // namespace
 
 int ReportAnswer(const Puzzle& puzzle, int32_t value, const std::string& text, std::ostream& out,
                  std::ostream& err) {
-    const Confirmation confirmation = ConfirmAnswer(text, value, puzzle.Numbers);
-    if (!confirmation.Confirmed) {
-        err << Program << ": error interno: el juego no confirma la respuesta " << text << " = "
-            << value << " (" << confirmation.Problem << ")\n";
-        return StatusInternalError;
-    }
-    const int32_t distance = std::abs(value - puzzle.Target);
-    out << value << " = " << text << '\n';
-    if (distance != 0) {
-        out << "a " << distance << " del objetivo " << puzzle.Target << '\n';
-    }
-    return distance <= MaxDistanceForSolved ? StatusSolved : StatusNotSolved;
+    Report report;
+    report.Given = puzzle;
+    ConfirmBest(report, value, text);
+    return Write(report, out, err);
 }
 
 int RunSolucion(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
-        bool exact = false;
-        std::optional<std::string> answer;
+        Query query;
         std::vector<std::string> positional;
         for (std::size_t i = 0; i < args.size(); ++i) {
             const std::string& arg = args[i];
@@ -166,33 +94,31 @@ int RunSolucion(const std::vector<std::string>& args, std::ostream& out, std::os
                 return StatusSolved;
             }
             if (arg == "--exacta") {
-                exact = true;
+                query.Exact = true;
             } else if (arg == "--pasos") {
-                if (answer) {
+                if (query.Answer) {
                     throw BadInput{"--pasos solo puede ir una vez"};
                 }
                 if (i + 1 == args.size()) {
                     throw BadInput{"--pasos necesita una respuesta"};
                 }
-                answer = args[++i];  // whatever it looks like: "-5+10" is an answer
+                query.Answer = args[++i];  // whatever it looks like: "-5+10" is an answer
             } else if (LooksLikeOption(arg)) {
-                throw BadInput{"opción desconocida: " + Quoted(arg)};
+                throw BadInput{"opción desconocida: " + Quote(arg)};
             } else {
                 positional.push_back(arg);
             }
         }
-        if (answer) {
-            if (exact) {
-                throw BadInput{"--exacta y --pasos no van juntas"};
-            }
-            std::optional<Puzzle> puzzle;
-            if (!positional.empty()) {
-                puzzle = ParsePuzzle(positional);
-            }
-            ShowSteps(FromUtf8(*answer), puzzle, out);
-            return StatusSolved;
+        if (query.Answer && query.Exact) {
+            throw BadInput{"--exacta y --pasos no van juntas"};
         }
-        return BestAnswer(ParsePuzzle(positional), exact, out, err);
+        // --pasos explains an answer without giving the puzzle's away.
+        query.WithBest = !query.Answer;
+        if (!positional.empty()) {
+            query.Target = positional.front();
+            query.Numbers.assign(positional.begin() + 1, positional.end());
+        }
+        return Write(MakeReport(query), out, err);
     } catch (const BadInput& bad) {
         err << Program << ": " << bad.Message << '\n'
             << Usage << "Pruebe «" << Program << " --help» para más información.\n";

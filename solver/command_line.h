@@ -23,9 +23,9 @@ inline constexpr int StatusInternalError = 3;  // an answer the game did not con
 // args without the program's name.
 int RunSolucion(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// Prints an answer found for the puzzle once the game has confirmed that it
-// reaches value with valid numbers. An answer the game does not confirm is
-// an error of the search: it is not printed, err says so, and the status is
-// StatusInternalError.
+// Prints the sentence on an answer found for the puzzle, and the answer, once
+// the game has confirmed that it reaches value with valid numbers. An answer
+// the game does not confirm is an error of the search: it is not printed, err
+// says so, and the status is StatusInternalError.
 int ReportAnswer(const Puzzle& puzzle, int32_t value, const std::string& text, std::ostream& out,
                  std::ostream& err);

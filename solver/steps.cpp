@@ -4,8 +4,9 @@
 
 #include "solver/steps.h"
 
-#include <algorithm>
+#include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "game/form1.h"
 #include "runtime/null_runtime.h"
 #include "game/surrogates.h"
+#include "solver/quote.h"
 #include "solver/utf8.h"
 
 namespace {
@@ -35,7 +37,7 @@ std::string Name(const std::u16string& c) {
             return name;
         }
     }
-    return "«" + ToUtf8(c) + "»";
+    return Quote(ToUtf8(c));
 }
 
 // What an operator would have done, in the words of "el 3 no se suma".
@@ -273,14 +275,17 @@ void WriteTokens(const Form1& form, const Recorder& recorder, const TokenReading
     }
     if (recorder.StoppedAt) {
         out << "  la ficha 31 y las siguientes no caben en las " << TokenSlots
-            << " casillas del juego: no lee «" << ToUtf8(answer.substr(*recorder.StoppedAt))
-            << "», y la respuesta es demasiado larga\n";
+            << " casillas del juego: no lee " << Quote(ToUtf8(answer.substr(*recorder.StoppedAt)))
+            << ", y la respuesta es demasiado larga\n";
     }
 }
 
-// What it skips: each character once, in order, with how often.
+// What it skips: each character once, in order, with how often; past the
+// first few, only how many more, so that a pasted page makes a short line.
 void WriteIgnored(const Recorder& recorder, std::u16string_view answer, std::ostream& out) {
-    std::vector<std::pair<std::u16string, int>> skipped;
+    constexpr std::size_t KindsNamed = 10;
+    std::vector<std::u16string> order;
+    std::map<std::u16string, std::size_t> times;
     for (std::size_t i = 0; i < recorder.Skipped.size(); ++i) {
         const std::size_t at = recorder.Skipped[i];
         std::u16string c(1, answer[at]);
@@ -290,21 +295,26 @@ void WriteIgnored(const Recorder& recorder, std::u16string_view answer, std::ost
             c += answer[at + 1];
             ++i;
         }
-        auto known = std::find_if(skipped.begin(), skipped.end(),
-                                  [c](const auto& seen) { return seen.first == c; });
-        if (known == skipped.end()) {
-            skipped.push_back({c, 1});
-        } else {
-            ++known->second;
+        if (times[c]++ == 0) {
+            order.push_back(c);
         }
     }
     std::string ignored;
     if (recorder.LeadingZeroDropped) {
         ignored = "el 0 del principio (la ficha siguiente ocupa su casilla)";
     }
-    for (const auto& [c, times] : skipped) {
+    std::size_t unnamed = 0;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const std::size_t n = times[order[i]];
+        if (i >= KindsNamed) {
+            unnamed += n;
+            continue;
+        }
         ignored += ignored.empty() ? "" : ", ";
-        ignored += Name(c) + (times > 1 ? " (" + std::to_string(times) + " veces)" : "");
+        ignored += Name(order[i]) + (n > 1 ? " (" + Thousands(n) + " veces)" : "");
+    }
+    if (unnamed > 0) {
+        ignored += MoreCharacters(unnamed);
     }
     out << "Ignora: " << (ignored.empty() ? "nada" : ignored) << '\n';
 }
@@ -322,25 +332,26 @@ void WriteSteps(const Recorder& recorder, std::ostream& out) {
 
 }  // namespace
 
-void ShowSteps(std::u16string_view answer, const std::optional<Puzzle>& puzzle, std::ostream& out) {
+StepsShown ShowSteps(std::u16string_view answer, const std::optional<Puzzle>& puzzle) {
     const std::u16string text(answer);
     NullRuntime runtime;
     Form1 form(runtime);
     Recorder recorder(text);
-    int16_t value = 0;
-    EvalOutcome outcome = EvalOutcome::Value;
+    StepsShown shown;
     TokenReading reading;
-    Evaluate(form, text, puzzle, recorder, value, outcome, reading);
+    Evaluate(form, text, puzzle, recorder, shown.Value, shown.Outcome, reading);
 
+    std::ostringstream out;
     WriteTokens(form, recorder, reading, answer, out);
     WriteIgnored(recorder, answer, out);
     WriteSteps(recorder, out);
     if (puzzle) {
-        bool valid = false;
-        form.NumbersValid(valid);
-        out << (valid ? std::string("Números: bien usados")
-                      : ToUtf8(MisusedNumberLine(form.MisusedNumberText(reading))))
+        form.NumbersValid(shown.NumbersValid);
+        out << (shown.NumbersValid ? std::string("Números: bien usados")
+                                   : ToUtf8(MisusedNumberLine(form.MisusedNumberText(reading))))
             << '\n';
     }
-    out << "Resultado: " << ToUtf8(ValueLine(value, outcome)) << '\n';
+    out << "Resultado: " << ToUtf8(ValueLine(shown.Value, shown.Outcome)) << '\n';
+    shown.Text = out.str();
+    return shown;
 }

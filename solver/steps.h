@@ -8,11 +8,20 @@
 // groups included, naming the game's quirks where they act. The steps are
 // the game's own evaluation, told by its observer hook.
 
+#include <cstdint>
 #include <optional>
-#include <ostream>
+#include <string>
 #include <string_view>
 
+#include "answer/eval_outcome.h"
 #include "solver/puzzle.h"
 
+struct StepsShown {
+    std::string Text;  // lines, each ending in a line break
+    int16_t Value = 0;
+    EvalOutcome Outcome = EvalOutcome::Value;
+    bool NumbersValid = true;  // as the game's check finds them, with a puzzle
+};
+
 // With a puzzle, also names a misused number as the game's box does.
-void ShowSteps(std::u16string_view answer, const std::optional<Puzzle>& puzzle, std::ostream& out);
+StepsShown ShowSteps(std::u16string_view answer, const std::optional<Puzzle>& puzzle);

@@ -2,15 +2,17 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The solver page: turns the query into quorel-solucion's argument list, as
-// a terminal user would type it, and shows what the program prints. The
-// module runs in a worker; this script knows no rule of the game.
+// The solver page: hands the query's four fields to quorel-solucion's module,
+// which runs in a worker, and places the parts of its answer and its errors
+// where the page has room for them. The words are the module's; this script
+// knows no rule of the game.
 "use strict";
 
 (() => {
     // Read as the form sends it: a '+' is a blank, so a link spells an
     // answer's plus as %2B.
     const query = new URLSearchParams(location.search);
+    const names = ["objetivo", "numeros", "exacta", "respuesta"];
     const field = (name) => query.get(name) ?? "";
     const form = document.getElementById("consulta");
     const output = document.getElementById("salida");
@@ -18,7 +20,7 @@
     // The form shows the query it made, ready for the next one. A text
     // field takes a second or more to lay out a megabyte, which only a link
     // made to that end holds: such a text stays out of the form, whose field
-    // is left empty, and the program still gets it whole.
+    // is left empty, and the module still gets it whole.
     const longestShown = 10000;
     for (const name of ["objetivo", "numeros", "respuesta"]) {
         const text = field(name);
@@ -26,30 +28,30 @@
     }
     form.elements.exacta.checked = field("exacta") === "1";
 
-    // An empty field counts as not given, as the form sends every field. The
-    // numbers are words, as a shell splits them; the target and the answer
-    // are one argument each, so that an empty target with numbers is still a
-    // target, and the program names it.
-    function commandLine() {
-        const target = field("objetivo").trim();
-        const numbers = field("numeros").split(/\s+/).filter((word) => word !== "");
-        const answer = field("respuesta");
-        const puzzle = target !== "" || numbers.length > 0 ? [target, ...numbers] : [];
-        const exact = field("exacta") === "1" ? ["--exacta"] : [];
-        if (answer !== "") {
-            return [...exact, "--pasos", answer, ...puzzle];
-        }
-        return puzzle.length > 0 ? [...exact, ...puzzle] : null;
-    }
-
-    function show(text) {
-        output.textContent = text ?? "No se ha podido calcular: este navegador no ha podido " +
-            "ejecutar quorel-solucion.";
+    // Each part in its place, each error at its field, and the focus on the
+    // first field to put right.
+    function show(result) {
         output.setAttribute("aria-busy", "false");
+        if (!result) {
+            document.getElementById("frase").textContent = "No se ha podido calcular: este " +
+                "navegador no ha podido ejecutar quorel-solucion.";
+            return;
+        }
+        for (const part of ["frase", "mejor", "pasos"]) {
+            document.getElementById(part).textContent = result[part];
+        }
+        document.getElementById("leyenda").hidden = result.pasos === "";
+        const wrong = Object.entries(result.errores).map(([name, message]) => {
+            document.getElementById(name + "Error").textContent = message;
+            form.elements[name].setAttribute("aria-invalid", "true");
+            return form.elements[name];
+        });
+        wrong[0]?.focus();
     }
 
-    const args = commandLine();
-    if (args) {
+    // A query asks, even with every field empty ("Calcular" on an empty
+    // form); the page opened without one just waits for it.
+    if (names.some((name) => query.has(name))) {
         output.setAttribute("aria-busy", "true");
         const worker = new Worker("quorel-solucion.js");
         worker.onmessage = (event) => {
@@ -60,7 +62,7 @@
             show(null);
             worker.terminate();
         };
-        worker.postMessage(args);
+        worker.postMessage(names.map(field));
     }
 
     if ("serviceWorker" in navigator) {

@@ -3,32 +3,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The solver page's worker, put before the module's own script: the page
-// posts one argument list and gets back the text to show, or null if the
-// module failed. It runs off the page's thread, so that however long an
-// answer is, the page never waits on it.
+// posts the form's four fields and gets back the module's answer, parsed
+// from the JSON it makes (solver/page_view.h), or null if the module failed.
+// It runs off the page's thread, so that however long an answer is, the
+// page never waits on it.
 
 const solucionReady = new Promise((resolve, reject) => {
     Module.onRuntimeInitialized = resolve;
     Module.onAbort = reject;
 });
 
-function solucion(args) {
+function solucion(fields) {
     const encoder = new TextEncoder();
-    for (const arg of args) {
-        const bytes = encoder.encode(String(arg));
+    fields.forEach((field, which) => {
+        const bytes = encoder.encode(String(field));
         const pointer = Module._malloc(bytes.length + 1);
         Module.HEAPU8.set(bytes, pointer);
-        Module._SolucionArgument(pointer, bytes.length);
+        Module._SolucionField(which, pointer, bytes.length);
         Module._free(pointer);
-    }
+    });
     const length = Module._SolucionRun();
     const text = Module._SolucionText();
     // HEAPU8 is read after the run: the memory may have grown during it.
-    return new TextDecoder().decode(Module.HEAPU8.subarray(text, text + length));
+    return JSON.parse(new TextDecoder().decode(Module.HEAPU8.subarray(text, text + length)));
 }
 
 onmessage = (event) => {
     solucionReady.then(() => solucion(event.data)).then(
-        (text) => postMessage(text),
+        (answer) => postMessage(answer),
         () => postMessage(null));
 };

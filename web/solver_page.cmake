@@ -2,13 +2,14 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The solver page, solucion.html: quorel-solucion's own command line in a
-# module of its own, which only that page loads, run in a worker. Included
-# at the end of web/CMakeLists.txt: it adds the page's files to each site
-# defined there, and so to the list its service worker caches.
+# The solver page, solucion.html: quorel-solucion's own report in the page's
+# view (solver/page_view.h), in a module of its own, which only that page
+# loads, run in a worker. Included at the end of web/CMakeLists.txt: it adds
+# the page's files to each site defined there, and so to the list its service
+# worker caches.
 
 add_subdirectory(${PROJECT_SOURCE_DIR}/solver ${CMAKE_BINARY_DIR}/solver EXCLUDE_FROM_ALL)
-# The command line reports bad arguments by throwing.
+# The command line reports bad arguments by throwing; so does a failed search.
 target_compile_options(quorel_solver PRIVATE -fexceptions)
 # Debian's header-only UTF-8 library, alone: the rest of /usr/include is the
 # host's C library, which the module must not see.
@@ -29,7 +30,7 @@ target_link_options(quorel_solver_page PRIVATE
     -sENVIRONMENT=worker
     -sFILESYSTEM=0
     -sALLOW_MEMORY_GROWTH
-    -sEXPORTED_FUNCTIONS=_malloc,_free,_SolucionArgument,_SolucionRun,_SolucionText
+    -sEXPORTED_FUNCTIONS=_malloc,_free,_SolucionField,_SolucionRun,_SolucionText
     -sEXPORTED_RUNTIME_METHODS=[]
     --pre-js ${CMAKE_CURRENT_SOURCE_DIR}/solucion_worker.js
 )

@@ -29,8 +29,8 @@ expect() {
     fi
 }
 
-expect 0 "250 = 100x5/2" "" -- 250 2 3 5 7 10 100
-expect 1 $'3 = 2+1\na 997 del objetivo 1000' "" -- 1000 1 2
+expect 0 $'Sí: se llega justo a 250.\n250 = 100x5/2' "" -- 250 2 3 5 7 10 100
+expect 1 $'No: la mejor respuesta queda a 997 del objetivo 1000, y el juego solo da por resuelta una respuesta a 5 o menos.\n3 = 2+1' "" -- 1000 1 2
 expect 2 "" "quorel-solucion: el número «0» no está entre 1 y 32767" -- 250 0
 expect 2 "" "quorel-solucion: opción desconocida: «--nada»" -- --nada
 expect 0 $'Fichas: 5 - 5 x 3\nIgnora: nada\nPasos:\n  empieza con 5\n  5 - 5 = 0\n  el resultado es 0, así que el juego empieza de nuevo con 3 (el 3 no se multiplica: el signo x queda para el número siguiente)\nResultado: 3' "" -- --pasos 5-5x3

@@ -165,7 +165,9 @@ INSTANTIATE_TEST_SUITE_P(
          "  empieza con 100\n"
          "  100 + 100 = 200\n"
          "(ha usado números incorrectos: 100)\n"
-         "Resultado: 200\n"},
+         "Resultado: 200\n"
+         "Su respuesta da 200, a 50 del objetivo 250, pero usa números incorrectos: el juego no "
+         "la da por resuelta.\n"},
         {"a number past 32767, as typed",
          {"0099999+2", "250", "2", "100"},
          "Fichas: 32767 + 2\n"
@@ -173,7 +175,9 @@ INSTANTIATE_TEST_SUITE_P(
          "Ignora: nada\n"
          "Pasos: ninguno\n"
          "(ha usado números incorrectos: 99999)\n"
-         "Resultado: resultado fuera de rango\n"},
+         "Resultado: resultado fuera de rango\n"
+         "Su respuesta no tiene valor (resultado fuera de rango): el juego no la da por "
+         "resuelta.\n"},
         {"well used numbers",
          {"100x2+(5x10)", "250", "2", "3", "5", "7", "10", "100"},
          "Fichas: 100 x 2 + ( 5 x 10 )\n"
@@ -187,7 +191,20 @@ INSTANTIATE_TEST_SUITE_P(
          "  cierra paréntesis: el grupo vale 50\n"
          "  200 + 50 = 250\n"
          "Números: bien usados\n"
-         "Resultado: 250\n"},
+         "Resultado: 250\n"
+         "Su respuesta da 250, justo el objetivo: el juego la da por resuelta.\n"},
+        {"a pasted megabyte past the thirtieth token, cut short",
+         {Repeat("1+", 500000)},
+         "Fichas: " + Repeat("1 + ", 14) + "1 +\n" +
+             "  la ficha 31 y las siguientes no caben en las 30 casillas del juego: no lee «" +
+             Repeat("1+", 20) + "»… y 999.930 caracteres más, y la respuesta es demasiado larga\n" +
+             "Ignora: nada\nPasos: ninguno\nResultado: respuesta demasiado larga\n"},
+        {"ten kinds skipped are named, then counted",
+         {"\x1b" + Repeat(" ", 1000) + "abcdefghijkk"},
+         "Fichas: ninguna\n"
+         "Ignora: «^[», espacio (1.000 veces), «a», «b», «c», «d», «e», «f», «g», «h»… y 4 "
+         "caracteres más\n"
+         "Pasos: ninguno\nResultado: 0\n"},
         {"an empty answer", {""}, "Fichas: ninguna\nIgnora: nada\nPasos: ninguno\nResultado: 0\n"},
     }),
     NameOfCase());

@@ -424,25 +424,50 @@ class Site_(Scenario):
 
 
 class SolverPage(Scenario):
-    """One check per kind of output: the solver's rules are its own tests'."""
+    """One check per kind of answer, against the README's checked examples."""
     folder = "site"
-    done = "salida.textContent !== '' && salida.getAttribute('aria-busy') !== 'true'"
+    done = "salida.getAttribute('aria-busy') === 'false'"
 
-    def output(self, query):
-        return self.page("solucion.html?" + query, ready=self.done).js(
-            "return salida.textContent")
+    def shown(self, query):
+        """The page's parts, each as the command prints it."""
+        p = self.page("solucion.html?" + query, ready=self.done)
+        return p.js("return [frase, mejor, pasos].map((e) => e.textContent)"
+                    ".filter((t) => t !== '').map((t) => t + '\\n')")
 
-    def test_best_answer(self):
-        self.assertEqual(self.output(PUZZLE.split("?")[1]),
-                         readme_example("quorel-solucion 250 2 3 5 7 10 100"))
+    def test_first_sentence_then_the_best_answer(self):
+        for query, args in ((PUZZLE.split("?")[1], "250 2 3 5 7 10 100"),
+                            ("objetivo=887&numeros=2+3+4+5+6+7", "887 2 3 4 5 6 7"),
+                            ("objetivo=953&numeros=1+2+3+4+5+6", "953 1 2 3 4 5 6")):
+            with self.subTest(args):
+                self.assertEqual("".join(self.shown(query)),
+                                 readme_example("quorel-solucion " + args))
 
     def test_steps(self):
-        self.assertEqual(self.output("respuesta=2%2B3x10"),
-                         readme_example("quorel-solucion --pasos 2+3x10"))
+        self.assertEqual(self.shown("respuesta=2%2B3x10"),
+                         [readme_example("quorel-solucion --pasos 2+3x10")])
 
-    def test_bad_target(self):
-        self.assertIn("el objetivo «abc» no es un número",
-                      self.output("objetivo=abc&numeros=2+3+5+7+10+100"))
+    def test_answer_beside_the_best_one(self):
+        sentence, best, steps = self.shown(PUZZLE.split("?")[1] + "&respuesta=100x5%2F2-3")
+        self.assertEqual(sentence + best, readme_example("quorel-solucion 250 2 3 5 7 10 100"))
+        self.assertEqual(steps, readme_example(
+            "quorel-solucion --pasos 100x5/2-3 250 2 3 5 7 10 100"))
+        self.assertFalse(self.engine.js("return leyenda.hidden"))
+
+    def test_empty_calcular_says_what_to_fill_in(self):
+        p = self.page("solucion.html", ready="document.readyState === 'complete'")
+        p.js("objetivo.focus()")
+        p.keys(Keys.ENTER)
+
+        def answered():
+            try:  # the old page may go while it is asked
+                return p.js(f"return location.search !== '' && {self.done}")
+            except Exception:
+                return False
+        p.until(answered, "Calcular on an empty form did not answer")
+        self.assertEqual(p.js("return [objetivoError.textContent, numerosError.textContent, "
+                              "objetivo.getAttribute('aria-invalid'), frase.textContent]"),
+                         ["Falta el objetivo.", "Faltan los números: de uno a seis.", "true", ""])
+        self.assertEqual(p.focused(), "objetivo")
 
 
 class Update(Scenario):

@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Quorel
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "solver/page_view.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr std::string_view Blanks = " \t\n\v\f\r";
+
+void AppendJson(std::string_view text, std::string& out) {
+    out += '"';
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+void AppendPart(std::string_view name, std::string_view lines, std::string& out) {
+    if (!lines.empty() && lines.back() == '\n') {
+        lines.remove_suffix(1);
+    }
+    AppendJson(name, out);
+    out += ':';
+    AppendJson(lines, out);
+    out += ',';
+}
+
+// "el número «0» no está entre 1 y 32767" at its field, as a sentence.
+std::string AsSentence(std::string message) {
+    if (!message.empty() && message[0] >= 'a' && message[0] <= 'z') {
+        message[0] = static_cast<char>(message[0] - 'a' + 'A');
+    }
+    return message + ".";
+}
+
+}  // namespace
+
+Query FormQuery(std::string_view target, std::string_view numbers, std::string_view exact,
+                std::string_view answer) {
+    Query query;
+    const std::size_t first = target.find_first_not_of(Blanks);
+    if (first != std::string_view::npos) {
+        target = target.substr(first, target.find_last_not_of(Blanks) - first + 1);
+        query.Target = std::string(target);
+    }
+    for (std::size_t at = numbers.find_first_not_of(Blanks); at != std::string_view::npos;) {
+        const std::size_t end = std::min(numbers.find_first_of(Blanks, at), numbers.size());
+        query.Numbers.emplace_back(numbers.substr(at, end - at));
+        at = numbers.find_first_not_of(Blanks, end);
+    }
+    query.Exact = exact == "1";
+    if (!answer.empty()) {
+        query.Answer = std::string(answer);
+    }
+    return query;
+}
+
+std::string PageJson(const Report& report) {
+    std::string json = "{";
+    const std::string failed =
+        report.InternalError.empty()
+            ? std::string()
+            : "No se ha podido calcular: error interno: " + report.InternalError + ".";
+    AppendPart("frase", failed.empty() ? report.Sentence() : failed, json);
+    AppendPart("mejor", report.BestLine(), json);
+    AppendPart("pasos", report.StepsText(), json);
+    json += "\"errores\":{";
+    for (const FieldError& error : report.Errors) {
+        json += json.back() == '{' ? "" : ",";
+        AppendJson(error.Where == Field::Target ? "objetivo" : "numeros", json);
+        json += ':';
+        AppendJson(AsSentence(error.Message), json);
+    }
+    return json + "}}";
+}
