@@ -7,13 +7,11 @@
 scenarios for all three, through real key presses: a whole game on the
 known-puzzle page (250 from 2 3 5 7 10 100), the page around the window and
 its boxes, the site on a phone's screen and offline, and the solver page.
-Then Lighthouse's audits, once, in Chromium. The rules are the logic tests';
-here only the wiring and a few verdicts.
-Usage: browser_test.py BUILD_DIR [ENGINE...]   (site/ and site-fixed/ built;
-engines: chromium webkit firefox lighthouse, all by default)"""
+Or Lighthouse's audits, in Chromium. The rules are the logic tests'; here
+only the wiring and a few verdicts.
+Usage: browser_test.py BUILD_DIR ENGINE   (site/ and site-fixed/ built;
+ENGINE: chromium, webkit, firefox or lighthouse)"""
 
-import json
-import os
 import shutil
 import signal
 import subprocess
@@ -33,7 +31,7 @@ BUILD = Path(sys.argv[1] if len(sys.argv) > 1 else "build-web")
 ROOT = Path(__file__).resolve().parents[2]
 RULE = "---------------------------"
 PUZZLE = "solucion.html?objetivo=250&numeros=2+3+5+7+10+100"
-Engine = engines.Chromium  # the engine under test; set by the runner below
+EngineUnderTest = engines.Chromium  # set by run()
 
 
 def luminance(css):
@@ -121,7 +119,7 @@ class Scenario(unittest.TestCase):
     def setUp(self):
         self.site = Site(BUILD / self.folder)
         self.addCleanup(self.site.stop)
-        self.engine = Engine(*self.window, phone=self.phone)
+        self.engine = EngineUnderTest(*self.window, phone=self.phone)
         self.addCleanup(self.engine.quit)
 
     def page(self, path="", **kwargs):
@@ -383,7 +381,7 @@ class Phone(Scenario):
             self.assertRegex(at, r"\s$|\s\S$", "a line broken inside a word")
 
 
-class Site_(Scenario):
+class WholeSite(Scenario):
     folder = "site"
 
     def test_plays_offline_from_a_subfolder_and_nothing_but_its_own_origin(self):
@@ -543,7 +541,7 @@ class Update(Scenario):
         self.deploy_and_update("no-cache")
 
 
-SCENARIOS = (WholeGame, PageAround, Phone, Site_, SolverPage)
+SCENARIOS = (WholeGame, PageAround, Phone, WholeSite, SolverPage)
 CHROMIUM_ONLY = (Update,)
 
 
@@ -559,11 +557,34 @@ class Timed(unittest.TextTestResult):
         super().stopTest(test)
 
 
-def run(suite_classes):
+def ended_by_term(*_):
+    # Every finally runs (browsers, Xvfb, the Firefox bridge), and a second
+    # TERM, as the whole process group gets one, does not cut it short.
+    # unittest records any other exception in a test and goes on to the
+    # next; an interrupt it lets through.
+    signal.signal(signal.SIGTERM, signal.SIG_IGN)
+    raise KeyboardInterrupt("TERM")
+
+
+def run(name):
+    """One engine's scenarios, or Lighthouse's audits; its counts."""
+    global EngineUnderTest
+    if name == "lighthouse":
+        classes = [Lighthouse.on(BUILD / "site")]
+    else:
+        EngineUnderTest = engines.ENGINES[name]
+        classes = SCENARIOS + (CHROMIUM_ONLY if name == "chromium" else ())
     loader = unittest.TestLoader()
-    suite = unittest.TestSuite(loader.loadTestsFromTestCase(c) for c in suite_classes)
-    result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout,
-                                     resultclass=Timed).run(suite)
+    suite = unittest.TestSuite(loader.loadTestsFromTestCase(c) for c in classes)
+    display = engines.Display() if name == "webkit" else None
+    try:
+        result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout,
+                                         resultclass=Timed).run(suite)
+    finally:
+        if name != "lighthouse":
+            EngineUnderTest.stop()
+        if display:
+            display.stop()
     # A test whose subtests failed counts once.
     failed = len({getattr(test, "test_case", test).id()
                   for test, _ in result.failures + result.errors})
@@ -571,127 +592,23 @@ def run(suite_classes):
     return result.testsRun - failed - len(result.skipped), failed, result.skipped
 
 
-# The engines run side by side, each in a process of its own: a browser
-# spends much of a scenario waiting on its page, and another one uses that
-# time. At most SLOTS at once, the longest first; output in ORDER.
-SLOTS = int(os.environ.get("QUOREL_WEB_TEST_SLOTS", "3"))
-LONGEST_FIRST = ("chromium", "firefox", "lighthouse", "webkit")
-ORDER = ("chromium", "webkit", "firefox", "lighthouse")
-COUNTS = "counts: "
-
-
-def ended_by_term(*_):
-    # Every finally runs (browsers, Xvfb, the engines' processes), and a
-    # second TERM, as the whole process group gets one, does not cut it
-    # short. unittest records any other exception in a test and goes on to
-    # the next; an interrupt it lets through.
-    signal.signal(signal.SIGTERM, signal.SIG_IGN)
-    raise KeyboardInterrupt("TERM")
-
-
-def alone(name):
-    """One engine's scenarios (or Lighthouse's audits) in this process; its
-    counts as the last line of its output."""
-    global Engine
-    display = None
-    try:
-        if name == "lighthouse":
-            counts = run([Lighthouse.on(BUILD / "site")])
-        else:
-            Engine = engines.ENGINES[name]
-            if name == "webkit":
-                display = engines.Display()
-            try:
-                counts = run(SCENARIOS + (CHROMIUM_ONLY if name == "chromium" else ()))
-            finally:
-                Engine.stop()
-    finally:
-        if display:
-            display.stop()
-    passed, failed, skipped = counts
-    print(COUNTS + json.dumps([passed, failed, [[test.id().split(".", 1)[1], reason]
-                                                for test, reason in skipped]]), flush=True)
-    return 0
-
-
 def main():
+    """Runs one engine and prints its counts last: scripts/web test runs the
+    engines side by side, one process each, and adds them up."""
     signal.signal(signal.SIGTERM, ended_by_term)
-    if len(sys.argv) == 4 and sys.argv[2] == "--alone":
-        try:
-            return alone(sys.argv[3])
-        except KeyboardInterrupt:
-            return 128 + signal.SIGTERM
-    unknown = set(sys.argv[2:]) - set(ORDER)
-    if unknown:
-        print("unknown engines: " + " ".join(sorted(unknown)), file=sys.stderr)
+    if len(sys.argv) != 3 or sys.argv[2] not in (*engines.ENGINES, "lighthouse"):
+        print(__doc__, file=sys.stderr)
         return 2
-    names = [name for name in ORDER if name in (sys.argv[2:] or ORDER)]
-    waiting = [name for name in LONGEST_FIRST if name in names]
-    outputs = {name: tempfile.TemporaryFile("w+") for name in names}
-    running = {}  # engine: (process, start)
-    done, counts, shown = {}, {}, 0
+    started = time.monotonic()
     try:
-        while shown < len(names):
-            for name, (process, began) in list(running.items()):
-                if process.poll() is not None:
-                    done[name] = (process.returncode, time.monotonic() - began)
-                    del running[name]
-            while waiting and len(running) < max(1, SLOTS):
-                name = waiting.pop(0)
-                process = subprocess.Popen(
-                    [sys.executable, str(Path(__file__).resolve()), str(BUILD),
-                     "--alone", name], stdout=outputs[name], stderr=subprocess.STDOUT)
-                running[name] = (process, time.monotonic())
-            # Each engine's output whole, in a fixed order, once it is done.
-            while shown < len(names) and names[shown] in done:
-                name = names[shown]
-                counts[name] = show(name, outputs[name], *done[name])
-                shown += 1
-            time.sleep(0.2)
+        passed, failed, skipped = run(sys.argv[2])
     except KeyboardInterrupt:
-        for process, _ in running.values():
-            process.terminate()
-        for name, (process, began) in running.items():
-            try:
-                process.wait(timeout=8)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
-            done[name] = (process.returncode, time.monotonic() - began)
-        # What each engine printed, to see where the time ran out.
-        for name in names[shown:]:
-            if name in done:
-                show(name, outputs[name], *done[name])
         return 128 + signal.SIGTERM
-    for name, (passed, failed, skipped) in counts.items():
-        print(f"  {name}: passed {passed}, failed {failed}, skipped {len(skipped)}"
-              f" ({done[name][1]:.0f} s)")
-        for test, reason in skipped:
-            print(f"    skipped {test}: {reason}")
-    passed = sum(c[0] for c in counts.values())
-    failed = sum(c[1] for c in counts.values())
-    print(f"browser tests: {passed} passed, {failed} failed")
+    for test, reason in skipped:
+        print(f"    skipped {test.id().split('.', 1)[1]}: {reason}")
+    print(f"{sys.argv[2]}: passed {passed}, failed {failed}, skipped {len(skipped)} "
+          f"({time.monotonic() - started:.0f} s)")
     return 1 if failed else 0
-
-
-def show(name, output, status, seconds):
-    """Prints an engine's output; its counts (an engine that ended without
-    them counts one failure)."""
-    print(f"== {name}", flush=True)
-    output.seek(0)
-    found = None
-    for line in output:
-        if line.startswith(COUNTS):
-            found = json.loads(line[len(COUNTS):])
-        else:
-            print(line, end="")
-    if found is None or status != 0:
-        print(f"{name}: ended with status {status} after {seconds:.0f} s"
-              + ("" if found else ", without its counts"))
-        found = found or [0, 0, []]
-        found[1] = max(found[1], 1)
-    sys.stdout.flush()
-    return found
 
 
 if __name__ == "__main__":

@@ -10,7 +10,6 @@ do raises unittest.SkipTest with the reason."""
 import json
 import os
 import select
-import shutil
 import signal
 import subprocess
 import time
@@ -29,7 +28,7 @@ LIMIT = 30  # seconds: the bound of every single request to a browser
 RemoteConnection.set_timeout(LIMIT)  # also a driver's start, which may hang
 
 
-class Engine:
+class BrowserEngine:
     """What an engine without Chromium's debugging protocol does: reads the
     clipboard by pasting it, and cannot say why a page is not installable."""
 
@@ -47,7 +46,7 @@ class Engine:
         raise unittest.SkipTest("only Chromium reports why a page is not installable")
 
 
-class Selenium(Engine):
+class Selenium(BrowserEngine):
     """What Chromium and WebKitGTK share: Selenium's own primitives."""
 
     def open(self, url):
@@ -110,7 +109,6 @@ class Chromium(Selenium):
     """Headless Chromium: a browser kept for the run (a phone's apart, as
     it is emulated from the start), a new tab for each scenario, and what
     the scenario's origins stored wiped when it ends."""
-    name = "chromium"
     browsers = {}
 
     def __init__(self, width=None, height=None, phone=False):
@@ -163,7 +161,6 @@ class Chromium(Selenium):
 class WebKit(Selenium):
     """WebKitGTK's MiniBrowser, driven by WebKitWebDriver, on the X display
     the runner started."""
-    name = "webkit"
     minimum_width = 447  # MiniBrowser's window is no narrower
 
     browsers = {}
@@ -260,10 +257,9 @@ class Bridge:
         self.process.wait()
 
 
-class Firefox(Engine):
+class Firefox(BrowserEngine):
     """Debian's Firefox ESR: one browser for the whole run (it starts
     slowly), a fresh private context for each scenario."""
-    name = "firefox"
     bridge = None
 
     def __init__(self, width=None, height=None, phone=False):
@@ -355,8 +351,3 @@ class Display:
             self.process.wait(timeout=10)
         except subprocess.TimeoutExpired:
             self.process.kill()
-
-
-def available(name):
-    return shutil.which({"chromium": "chromium", "webkit": "WebKitWebDriver",
-                         "firefox": "firefox-esr"}[name]) is not None
