@@ -154,12 +154,16 @@ class WholeGame(Scenario):
         self.assertEqual(missing, set())
         p.keys("9")
         self.assertEqual(p.js("return Text1.value"), "250")
-        # Tab goes round the window in the desktop's order.
+        # Tab goes through the window in the desktop's order, then on to the
+        # page below it; Shift+Tab comes back.
         order = []
         for _ in range(5):
             p.keys(Keys.TAB)
             order.append(p.focused())
-        self.assertEqual(order, ["Text2", "Text3", "Command1", "Command2", "Text1"])
+        p.chord(Keys.SHIFT, Keys.TAB)
+        order.append(p.focused())
+        self.assertEqual(order, ["Text2", "Text3", "Command1", "Command2", "solucion",
+                                 "Command2"])
 
     def test_frozen_page_gets_every_tick_it_missed(self):
         p = self.p
