@@ -245,6 +245,17 @@ class WholeGame(Scenario):
         self.assertEqual([line.split(":")[0] for line in listing], ["Ana", "Ana"])
         self.assertIn("250 aprox. (100x2)+(5x10)-3", listing[1])
 
+        # The solver opens beside the game, which keeps its puzzle and best times.
+        p.keys(Keys.ENTER)
+        p.js("solucion.focus()")
+        p.keys(Keys.ENTER)
+        p.until(lambda: self.engine.tabs() == 2, "the solver did not open beside the game")
+        self.assertEqual(p.js("return [Text1.value, Text3.value]"), ["250", "(100x2)+(5x10)-3"])
+        p.chord(Keys.ALT, "n")
+        p.solve()
+        p.keys(Keys.ENTER)
+        self.assertEqual(len(p.box("message")[1].splitlines()), 3)
+
     def test_tab_stays_in_the_open_box_and_its_keys_still_work(self):
         p = self.p
         p.answer("2+3x10")
