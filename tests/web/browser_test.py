@@ -133,8 +133,9 @@ class WholeGame(Scenario):
 
     def test_window_as_loaded(self):
         p = self.p
-        self.assertEqual(p.js("return [document.title, document.documentElement.lang]"),
-                         ["QUOREL", "es"])
+        self.assertEqual(p.js("return [document.title, document.documentElement.lang, "
+                              "document.querySelector('h1').textContent]"),
+                         ["QUOREL", "es", "Quorel"])
         self.assertEqual(p.js("return Text2.value").split(), "2 3 5 7 10 100".split())
         self.assertEqual(p.focused(), "Text1")
         self.assertEqual(p.rect("Form1")["width"], 392)
