@@ -251,6 +251,7 @@ class WholeGame(Scenario):
         p.js("solucion.focus()")
         p.keys(Keys.ENTER)
         p.until(lambda: self.engine.tabs() == 2, "the solver did not open beside the game")
+        self.engine.close_others()
         self.assertEqual(p.js("return [Text1.value, Text3.value]"), ["250", "(100x2)+(5x10)-3"])
         p.chord(Keys.ALT, "n")
         p.solve()
