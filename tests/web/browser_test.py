@@ -12,6 +12,7 @@ only the wiring and a few verdicts.
 Usage: browser_test.py BUILD_DIR ENGINE   (site/ and site-fixed/ built;
 ENGINE: chromium, webkit, firefox or lighthouse)"""
 
+import json
 import shutil
 import signal
 import subprocess
@@ -398,6 +399,63 @@ class Phone(Scenario):
             self.assertRegex(at, r"\s$|\s\S$", "a line broken inside a word")
 
 
+class FocusSeen(Scenario):
+    """Each control's focus, as screenshots of a region show it (Chromium
+    only): around it, pixels as many as in a 2-px ring round the control
+    change by 3:1 or more."""
+    window = (1280, 800)
+    # How many pixels of two screenshots differ by 3:1 or more.
+    changed = """async (...shots) => {
+        const [a, b] = await Promise.all(shots.map(async (png) => {
+            const image = await createImageBitmap(
+                new Blob([Uint8Array.from(atob(png), (c) => c.charCodeAt(0))]));
+            const g = new OffscreenCanvas(image.width, image.height).getContext("2d");
+            g.drawImage(image, 0, 0);
+            return g.getImageData(0, 0, image.width, image.height).data;
+        }));
+        const luminance = (d, i) => [0.2126, 0.7152, 0.0722].reduce((sum, w, k) => {
+            const c = d[i + k] / 255;
+            return sum + w * (c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4);
+        }, 0);
+        let changed = 0;
+        for (let i = 0; i < a.length; i += 4) {
+            const [x, y] = [luminance(a, i), luminance(b, i)];
+            changed += (Math.max(x, y) + 0.05) / (Math.min(x, y) + 0.05) >= 3;
+        }
+        return changed;
+    }"""
+
+    def rings(self, p, within):
+        controls = f"[...{within}.querySelectorAll('a[href], input, button')]" \
+            ".filter((c) => c.checkVisibility())"
+        for i in range(p.js(f"return {controls}.length")):
+            shown, region, ring = p.js(f"""const c = {controls}[{i}], out = 6; c.focus();
+                const r = c.getBoundingClientRect();
+                return [c.matches(":focus-visible"), {{x: r.x + scrollX - out,
+                    y: r.y + scrollY - out, width: r.width + 2 * out, height: r.height + 2 * out}},
+                    [...c.getClientRects()].reduce((sum, q) => sum + 4 * (q.width + q.height), 0)]""")
+            focused = self.engine.shot(region)
+            p.js("document.activeElement.blur()")
+            changed = p.js(f"return ({self.changed})({json.dumps(focused)}, "
+                           f"{json.dumps(self.engine.shot(region))})")
+            self.assertTrue(shown and changed >= ring, (within, i, shown, changed, ring))
+
+    def test_every_control_shows_its_focus_in_light_and_dark(self):
+        for scheme in ("light", "dark"):
+            with self.subTest(scheme):
+                self.engine.scheme(scheme)
+                p = self.page()
+                self.assertEqual(p.js("return matchMedia('(prefers-color-scheme: dark)').matches"),
+                                 scheme == "dark")
+                self.rings(p, "document")
+                p.answer("2+3x10")
+                self.rings(p, "message")
+                p.keys(Keys.ENTER)
+                p.solve()
+                self.rings(p, "textPrompt")
+                self.rings(self.page("solucion.html", ready="true"), "document")
+
+
 class WholeSite(Scenario):
     folder = "site"
 
@@ -559,7 +617,7 @@ class Update(Scenario):
 
 
 SCENARIOS = (WholeGame, PageAround, Phone, WholeSite, SolverPage)
-CHROMIUM_ONLY = (Update,)
+CHROMIUM_ONLY = (FocusSeen, Update)
 
 
 class Timed(unittest.TextTestResult):

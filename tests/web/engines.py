@@ -169,6 +169,15 @@ class Chromium(Selenium):
         return self.driver.execute_cdp_cmd("Page.getInstallabilityErrors",
                                            {})["installabilityErrors"]
 
+    def scheme(self, scheme):
+        self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+            "features": [{"name": "prefers-color-scheme", "value": scheme}]})
+
+    def shot(self, region):
+        """A region of the page, in CSS pixels from its top left, as base64 PNG."""
+        return self.driver.execute_cdp_cmd("Page.captureScreenshot", {
+            "clip": {**region, "scale": 1}, "captureBeyondViewport": True})["data"]
+
 
 class WebKit(Selenium):
     """WebKitGTK's MiniBrowser, driven by WebKitWebDriver, on the X display
