@@ -330,9 +330,6 @@ class Firefox(BrowserEngine):
     def tabs(self):
         return self.call("tabs")
 
-    def close_others(self):
-        self.call("closeOthers")
-
     def spoken(self, pairs):
         return {(role, name) for role, name in pairs
                 if self.call("spoken", role=role, name=name) == 0}

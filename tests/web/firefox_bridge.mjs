@@ -51,13 +51,6 @@ const ops = {
     click: ({id}) => page.click("#" + id).then(() => null),
     type: ({id, text}) => page.type("#" + id, text).then(() => null),
     tabs: () => context.pages().then((pages) => pages.length),
-    async closeOthers() {
-        for (const other of (await context.pages()).filter((p) => p !== page)) {
-            await other.close();
-        }
-        await page.bringToFront();
-        return null;
-    },
     // Found through the browser's accessibility tree, by role and name.
     spoken: ({role, name}) =>
         page.$$(`aria/${name}[role="${role}"]`).then((found) => found.length),
