@@ -47,9 +47,9 @@ const QuorelPage = (() => {
     byId("textPromptOk").addEventListener("click", () => answerBox("boxAccepted"));
     byId("textPromptCancel").addEventListener("click", () => answerBox("boxCancelled"));
 
-    // The focusable controls of the open box, or of the window, in tab order.
+    // The focusable controls of the open box, in tab order.
     function ring() {
-        return [...(openBox || form).querySelectorAll("input, button")].filter((c) => !c.disabled);
+        return [...openBox.querySelectorAll("input, button")].filter((c) => !c.disabled);
     }
     document.addEventListener("keydown", (event) => {
         const plain = !event.altKey && !event.ctrlKey && !event.metaKey;
@@ -75,17 +75,16 @@ const QuorelPage = (() => {
             event.preventDefault();
             answerBox("boxAccepted");
         } else if ((event.key === "Tab" || event.code === "Tab") && !event.altKey &&
-                   !event.ctrlKey) {
-            // The tab order goes round the open box, or round the window,
-            // never out into the page behind them. WebKitGTK names
-            // Shift+Tab's key "Unidentified"; its code is still Tab.
+                   !event.ctrlKey && openBox) {
+            // The tab order goes round the open box, which is modal, never
+            // out of it. The window is part of the page: its order is the
+            // page's, on to the links below it. WebKitGTK names Shift+Tab's
+            // key "Unidentified"; its code is still Tab.
+            event.preventDefault();
             const controls = ring(), at = controls.indexOf(document.activeElement);
-            if (openBox || at >= 0) {
-                event.preventDefault();
-                const step = event.shiftKey ? controls.length - 1 : 1;
-                const next = at >= 0 ? (at + step) % controls.length : event.shiftKey ? step : 0;
-                controls[next].focus();
-            }
+            const step = event.shiftKey ? controls.length - 1 : 1;
+            const next = at >= 0 ? (at + step) % controls.length : event.shiftKey ? step : 0;
+            controls[next].focus();
         }
     }, true);
     for (const box of [message, prompt]) {

@@ -177,9 +177,13 @@ void WebRuntime::DeliverDueTicks() {
 }
 
 void WebRuntime::ApplyTargetColours() {
+    // Colour 14 is the text on a selection, the web's HighlightText, which
+    // every engine keeps white in a dark scheme too. Field, a text box's own
+    // background, is the same white in a light scheme and follows the page
+    // into a dark one, as the rest of the window does.
     const auto [background, text] = TargetColoursIn([](SystemColour colour) {
         return Rgb::FromPacked(
-            JsSystemColour(colour == SystemColour::HighlightText ? "HighlightText" : "ButtonFace"));
+            JsSystemColour(colour == SystemColour::HighlightText ? "Field" : "ButtonFace"));
     });
     JsSetTargetColours(background.Packed(), text.Packed());
 }

@@ -12,6 +12,7 @@ only the wiring and a few verdicts.
 Usage: browser_test.py BUILD_DIR ENGINE   (site/ and site-fixed/ built;
 ENGINE: chromium, webkit, firefox or lighthouse)"""
 
+import json
 import shutil
 import signal
 import subprocess
@@ -133,8 +134,9 @@ class WholeGame(Scenario):
 
     def test_window_as_loaded(self):
         p = self.p
-        self.assertEqual(p.js("return [document.title, document.documentElement.lang]"),
-                         ["QUOREL", "es"])
+        self.assertEqual(p.js("return [document.title, document.documentElement.lang, "
+                              "document.querySelector('h1').textContent]"),
+                         ["QUOREL", "es", "Quorel"])
         self.assertEqual(p.js("return Text2.value").split(), "2 3 5 7 10 100".split())
         self.assertEqual(p.focused(), "Text1")
         self.assertEqual(p.rect("Form1")["width"], 392)
@@ -154,12 +156,16 @@ class WholeGame(Scenario):
         self.assertEqual(missing, set())
         p.keys("9")
         self.assertEqual(p.js("return Text1.value"), "250")
-        # Tab goes round the window in the desktop's order.
+        # Tab goes through the window in the desktop's order, then on to the
+        # page below it; Shift+Tab comes back.
         order = []
         for _ in range(5):
             p.keys(Keys.TAB)
             order.append(p.focused())
-        self.assertEqual(order, ["Text2", "Text3", "Command1", "Command2", "Text1"])
+        p.chord(Keys.SHIFT, Keys.TAB)
+        order.append(p.focused())
+        self.assertEqual(order, ["Text2", "Text3", "Command1", "Command2", "solucion",
+                                 "Command2"])
 
     def test_frozen_page_gets_every_tick_it_missed(self):
         p = self.p
@@ -240,6 +246,14 @@ class WholeGame(Scenario):
         listing = p.box("message")[1].splitlines()
         self.assertEqual([line.split(":")[0] for line in listing], ["Ana", "Ana"])
         self.assertIn("250 aprox. (100x2)+(5x10)-3", listing[1])
+
+        # The solver opens beside the game: the page that holds the puzzle and
+        # the best times stays.
+        p.keys(Keys.ENTER)
+        p.js("window.stayed = true; solucion.focus()")
+        p.keys(Keys.ENTER)
+        p.until(lambda: self.engine.tabs() == 2, "the solver did not open beside the game")
+        self.assertEqual(p.js("return [window.stayed, Text1.value]"), [True, "250"])
 
     def test_tab_stays_in_the_open_box_and_its_keys_still_work(self):
         p = self.p
@@ -379,6 +393,58 @@ class Phone(Scenario):
         self.assertNotEqual(breaks[0], [], "the listing fits one line: nothing tested")
         for at in breaks[0]:
             self.assertRegex(at, r"\s$|\s\S$", "a line broken inside a word")
+
+
+class FocusSeen(Scenario):
+    """Each control's focus, as screenshots of a region show it (Chromium
+    only): around it, pixels as many as in a 2-px ring round the control
+    change by 3:1 or more."""
+    window = (1280, 800)
+    # How many pixels of two screenshots (base64 PNG) differ by 3:1 or more.
+    changed = """async (...shots) => {
+        const [a, b] = await Promise.all(shots.map(async (png) => {
+            const image = await createImageBitmap(
+                new Blob([Uint8Array.from(atob(png), (c) => c.charCodeAt(0))]));
+            const g = new OffscreenCanvas(image.width, image.height).getContext("2d");
+            g.drawImage(image, 0, 0);
+            return g.getImageData(0, 0, image.width, image.height).data;
+        }));
+        const linear = (c) => (c /= 255) <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+        const lit = (d, i) => 0.2126 * linear(d[i]) + 0.7152 * linear(d[i + 1]) +
+            0.0722 * linear(d[i + 2]) + 0.05;
+        return a.filter((_, i) => i % 4 === 0 &&
+            Math.max(lit(a, i), lit(b, i)) >= 3 * Math.min(lit(a, i), lit(b, i))).length;
+    }"""
+
+    def rings(self, p, within):
+        controls = f"[...{within}.querySelectorAll('a[href], input, button')]" \
+            ".filter((c) => c.checkVisibility())"
+        for i in range(p.js(f"return {controls}.length")):
+            shown, region, ring = p.js(f"""const c = {controls}[{i}], out = 6; c.focus();
+                const r = c.getBoundingClientRect();
+                return [c.matches(":focus-visible"), {{x: r.x + scrollX - out,
+                    y: r.y + scrollY - out, width: r.width + 2 * out, height: r.height + 2 * out}},
+                    [...c.getClientRects()].reduce((sum, q) => sum + 4 * (q.width + q.height), 0)]""")
+            focused = self.engine.shot(region)
+            p.js("document.activeElement.blur()")
+            changed = p.js(f"return ({self.changed})({json.dumps(focused)}, "
+                           f"{json.dumps(self.engine.shot(region))})")
+            self.assertTrue(shown and changed >= ring, (within, i, shown, changed, ring))
+
+    def test_every_control_shows_its_focus_in_light_and_dark(self):
+        for scheme in ("light", "dark"):
+            with self.subTest(scheme):
+                self.engine.scheme(scheme)
+                p = self.page()
+                self.assertEqual(p.js("return matchMedia('(prefers-color-scheme: dark)').matches"),
+                                 scheme == "dark")
+                self.rings(p, "document")
+                p.answer("2+3x10")
+                self.rings(p, "message")
+                p.keys(Keys.ENTER)
+                p.solve()
+                self.rings(p, "textPrompt")
+                self.rings(self.page("solucion.html", ready="true"), "document")
 
 
 class WholeSite(Scenario):
@@ -542,7 +608,7 @@ class Update(Scenario):
 
 
 SCENARIOS = (WholeGame, PageAround, Phone, WholeSite, SolverPage)
-CHROMIUM_ONLY = (Update,)
+CHROMIUM_ONLY = (FocusSeen, Update)
 
 
 class Timed(unittest.TextTestResult):

@@ -74,6 +74,17 @@ class Selenium(BrowserEngine):
     def type_into(self, element_id, text):
         self.driver.find_element("id", element_id).send_keys(text)
 
+    def tabs(self):
+        return len(self.driver.window_handles)
+
+    def close_others(self):
+        """Closes the tabs the page opened; the driver stays on its own."""
+        here = self.driver.current_window_handle
+        for handle in set(self.driver.window_handles) - {here}:
+            self.driver.switch_to.window(handle)
+            self.driver.close()
+        self.driver.switch_to.window(here)
+
     # One browser serves the whole run (starting one is most of a short
     # scenario's time); each scenario's site has an origin of its own.
     browsers = {}  # key: (driver, its window's size as started)
@@ -125,6 +136,7 @@ class Chromium(Selenium):
         super().open(url)
 
     def clean(self):
+        self.close_others()
         for origin in self.origins:
             self.driver.execute_cdp_cmd("Storage.clearDataForOrigin",
                                         {"origin": origin, "storageTypes": "all"})
@@ -156,6 +168,15 @@ class Chromium(Selenium):
     def installability_errors(self):
         return self.driver.execute_cdp_cmd("Page.getInstallabilityErrors",
                                            {})["installabilityErrors"]
+
+    def scheme(self, scheme):
+        self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+            "features": [{"name": "prefers-color-scheme", "value": scheme}]})
+
+    def shot(self, region):
+        """A region of the page, in CSS pixels from its top left, as base64 PNG."""
+        return self.driver.execute_cdp_cmd("Page.captureScreenshot", {
+            "clip": {**region, "scale": 1}, "captureBeyondViewport": True})["data"]
 
 
 class WebKit(Selenium):
@@ -192,6 +213,7 @@ class WebKit(Selenium):
     def clean(self):
         """The page left for a blank one: its boxes, timers and workers end.
         What it stored stays with its origin, which no later site has."""
+        self.close_others()
         self.driver.get("about:blank")
 
     def spoken(self, pairs):
@@ -304,6 +326,9 @@ class Firefox(BrowserEngine):
 
     def type_into(self, element_id, text):
         self.call("type", id=element_id, text=text)
+
+    def tabs(self):
+        return self.call("tabs")
 
     def spoken(self, pairs):
         return {(role, name) for role, name in pairs

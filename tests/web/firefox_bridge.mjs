@@ -50,6 +50,7 @@ const ops = {
     },
     click: ({id}) => page.click("#" + id).then(() => null),
     type: ({id, text}) => page.type("#" + id, text).then(() => null),
+    tabs: () => context.pages().then((pages) => pages.length),
     // Found through the browser's accessibility tree, by role and name.
     spoken: ({role, name}) =>
         page.$$(`aria/${name}[role="${role}"]`).then((found) => found.length),
