@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The module's start. The page asks for the module, its script and the
-// window's faces at once, in its head. The module compiles as its bytes
-// arrive, off the main thread, while the page, its rules and the window's
-// empty client area paint; it starts once that first paint is done and the
-// faces have come, so that the window is never drawn without them.
+// The module's start. The page asks for the module and its script in its
+// head, and this script for the window's faces. The module compiles as its
+// bytes arrive, off the main thread, while the page, its rules and the
+// window's empty client area paint; it starts once that first paint is done
+// and the faces have come, so that the window is never drawn without them.
 // A module or page script that cannot load, or a module that cannot start,
 // leaves no empty window: a message takes its place.
 "use strict";
