@@ -6,7 +6,6 @@
 
 #include <QTime>
 
-#include <array>
 #include <ctime>
 
 #include "game/form1.h"
@@ -41,9 +40,7 @@ void QtRuntime::Wire(Form1& form) {
 }
 
 QWidget* QtRuntime::Widget(Control control) const {
-    const std::array<QWidget*, 6> inOrder{window_.Text1,    window_.Text2,    window_.Text3,
-                                          window_.Command1, window_.Command2, window_.Label1};
-    return inOrder[static_cast<std::size_t>(control)];  // Control's order
+    return window_.Widget(control);
 }
 
 std::u16string QtRuntime::Text(Control textBox) const {
