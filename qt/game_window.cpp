@@ -18,38 +18,15 @@
 
 namespace {
 
-QString FromU16(std::u16string_view text) {
-    return QStringView(text).toString();
-}
-
-QFont FontOf(const ControlLayout& control) {
-    const bool serif = control.Face == Typeface::Serif;
-    QFont font(serif ? QStringLiteral("MS Serif") : QStringLiteral("Arial"), control.Points,
-               control.Bold ? QFont::Bold : QFont::Normal);
-    font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
-    if (serif) {
-        // Where MS Serif is missing, the closest serif face.
-        font.setFamilies({QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"),
-                          QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
-    }
+QFont FontOf(Font face) {
+    // Where MS Serif is missing, the closest serif face.
+    QFont font(face == Font::Serif
+                   ? QStringList{QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"),
+                                 QStringLiteral("DejaVu Serif"), QStringLiteral("serif")}
+                   : QStringList{QStringLiteral("Arial")},
+               FontPoints, face == Font::SansBold ? QFont::Bold : QFont::Normal);
+    font.setStyleHint(face == Font::Serif ? QFont::Serif : QFont::SansSerif);
     return font;
-}
-
-QLineEdit* TextBox(QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    // Qt cuts a line edit at 32767 characters by default; the answer has no
-    // limit of its own.
-    box->setMaxLength(INT_MAX);
-    return box;
-}
-
-QPushButton* Button(QWidget* parent) {
-    auto* button = new QPushButton(parent);
-    // On a plain window Qt's buttons take Enter only when auto-default; the
-    // window still has no default button, so Enter in a text box presses none.
-    button->setAutoDefault(true);
-    button->setDefault(false);
-    return button;
 }
 
 // A plain top-level QWidget is exposed to screen readers as a nameless
@@ -67,37 +44,42 @@ QAccessibleInterface* FrameFactory(const QString& className, QObject* object) {
 }  // namespace
 
 GameWindow::GameWindow() {
-    setWindowTitle(FromU16(WindowTitle));
+    setWindowTitle(QStringView(WindowTitle).toString());
     resize(Pixels(WindowWidth), Pixels(WindowHeight));
 
-    Text1 = TextBox(this);
-    Text2 = TextBox(this);
-    Text3 = TextBox(this);
-    Command1 = Button(this);
-    Command2 = Button(this);
+    Text1 = new QLineEdit(this);
+    Text2 = new QLineEdit(this);
+    Text3 = new QLineEdit(this);
+    Command1 = new QPushButton(this);
+    Command2 = new QPushButton(this);
     Label1 = new QLabel(this);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setFocusPolicy(Qt::NoFocus);
-
-    QWidget* previous = nullptr;
-    for (const ControlLayout& control : WindowControls) {
-        QWidget* widget = Widget(control.Id);
+    for (std::size_t i = 0; i < WindowControls.size(); ++i) {
+        const ControlLayout& control = WindowControls[i];
+        QWidget* widget = Widget(static_cast<Control>(i));
         widget->setGeometry(Pixels(control.Left), Pixels(control.Top), Pixels(control.Width),
                             Pixels(control.Height));
-        widget->setFont(FontOf(control));
-        widget->setAccessibleName(FromU16(control.Name));  // for screen readers
+        widget->setFont(FontOf(control.Face));
+        widget->setAccessibleName(QStringView(control.Name).toString());  // for screen readers
         if (auto* box = qobject_cast<QLineEdit*>(widget)) {
             box->setReadOnly(control.Kind == ControlKind::ReadOnlyBox);
             box->setAlignment((control.Centred ? Qt::AlignHCenter : Qt::AlignLeft) |
                               Qt::AlignVCenter);
+            // Qt cuts a line edit at 32767 characters by default; the answer
+            // has no limit of its own.
+            box->setMaxLength(INT_MAX);
+            ApplyTextFieldRules(box);
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-            button->setText(FromU16(control.Caption));
+            button->setText(QStringView(control.Caption).toString());
+            // On a plain window Qt's buttons take Enter only when auto-default;
+            // the window still has no default button, so Enter in a text box
+            // presses none.
+            button->setAutoDefault(true);
+            button->setDefault(false);
         }
-        if (widget->focusPolicy() != Qt::NoFocus) {
-            if (previous != nullptr) {
-                setTabOrder(previous, widget);
-            }
-            previous = widget;
+        if (i > 0) {
+            setTabOrder(Widget(static_cast<Control>(i - 1)), widget);
         }
     }
     FollowTargetColours(Text1);
@@ -108,10 +90,6 @@ GameWindow::GameWindow() {
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     Timer1->setTimerType(Qt::PreciseTimer);  // never early, so each timeout finds its tick due
-
-    for (QLineEdit* box : {Text1, Text2, Text3}) {
-        ApplyTextFieldRules(box);
-    }
 }
 
 QWidget* GameWindow::Widget(Control control) const {
