@@ -3,15 +3,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The game window's widgets, exactly as the game lays them out: positions and
-// sizes in twips at 15 per pixel, fonts, colours, tab order, access keys. It
-// knows nothing of the game; QtRuntime drives it and forwards its events.
+// The game window's widgets, laid out as runtime/window_layout.h describes
+// them, with the target's colours. It knows nothing of the game; QtRuntime
+// drives it and forwards its events.
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+
+#include "runtime/forms_runtime.h"
 
 class GameWindow : public QWidget {
 public:
@@ -25,6 +27,5 @@ public:
     QLabel* Label1;
     QTimer* Timer1;
 
-    // 1440 twips an inch, 96 pixels an inch: 15 twips a pixel, rounded.
-    static int Pixels(int twips) { return (twips + 7) / 15; }
+    QWidget* Widget(Control control) const;
 };

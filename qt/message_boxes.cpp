@@ -20,8 +20,9 @@
 
 #include <algorithm>
 
-#include "runtime/box_texts.h"
 #include "qt/text_field_rules.h"
+#include "runtime/box_texts.h"
+#include "runtime/window_layout.h"
 
 namespace {
 
@@ -72,11 +73,8 @@ private:
     }
 };
 
-// Characters of a name the prompt shows without scrolling.
-constexpr int PromptNameCharacters = 25;
-
 // Makes a text prompt wide enough for its whole title in the title bar, and
-// its text field for PromptNameCharacters wide characters. Call once its
+// its text field for NameFieldCharacters wide characters. Call once its
 // title is set.
 void FitTextPrompt(QInputDialog& dialog) {
     auto* field = dialog.findChild<QLineEdit*>();
@@ -90,7 +88,7 @@ void FitTextPrompt(QInputDialog& dialog) {
     const QMargins text = field->textMargins();
     // 2 a side for the margin QLineEdit keeps inside its frame, 2 for the cursor.
     const int nameWidth =
-        metrics.horizontalAdvance(QString(PromptNameCharacters, QLatin1Char('M'))) + 2 * frame +
+        metrics.horizontalAdvance(QString(NameFieldCharacters, QLatin1Char('M'))) + 2 * frame +
         text.left() + text.right() + 2 * 2 + 2;
 
     // The title bar's font is the desktop's; where Qt does not know it, the
@@ -122,7 +120,7 @@ void ShowMessageBox(QWidget* parent, const std::u16string& text) {
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdU16String(shown));
-    QPushButton* ok = box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+    QPushButton* ok = box.addButton(QStringView(OkCaption).toString(), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     QShortcut copy(QKeySequence::Copy, &box);
@@ -141,8 +139,8 @@ QString ShowTextPrompt(QWidget* parent, const QString& prompt, const QString& ti
     dialog.setLabelText(prompt);
     FitTextPrompt(dialog);
     dialog.setTextValue(defaultText);
-    dialog.setOkButtonText(QStringLiteral("Aceptar"));
-    dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+    dialog.setOkButtonText(QStringView(OkCaption).toString());
+    dialog.setCancelButtonText(QStringView(CancelCaption).toString());
     for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
         ApplyTextFieldRules(field);
     }

@@ -6,7 +6,6 @@
 
 #include <QTime>
 
-#include <array>
 #include <ctime>
 
 #include "game/form1.h"
@@ -40,27 +39,21 @@ void QtRuntime::Wire(Form1& form) {
     });
 }
 
-QWidget* QtRuntime::Widget(Control control) const {
-    const std::array<QWidget*, 6> inOrder{window_.Text1,    window_.Text2,    window_.Text3,
-                                          window_.Command1, window_.Command2, window_.Label1};
-    return inOrder[static_cast<std::size_t>(control)];  // Control's order
-}
-
 std::u16string QtRuntime::Text(Control textBox) const {
-    if (auto* box = qobject_cast<QLineEdit*>(Widget(textBox))) {
+    if (auto* box = qobject_cast<QLineEdit*>(window_.Widget(textBox))) {
         return box->text().toStdU16String();
     }
     return {};
 }
 
 void QtRuntime::SetText(Control textBox, const std::u16string& text) {
-    if (auto* box = qobject_cast<QLineEdit*>(Widget(textBox))) {
+    if (auto* box = qobject_cast<QLineEdit*>(window_.Widget(textBox))) {
         box->setText(QString::fromStdU16String(text));
     }
 }
 
 void QtRuntime::SetCaption(Control label, const std::u16string& caption) {
-    if (auto* shown = qobject_cast<QLabel*>(Widget(label))) {
+    if (auto* shown = qobject_cast<QLabel*>(window_.Widget(label))) {
         shown->setText(QString::fromStdU16String(caption));
         shown->setAccessibleName(QString::fromStdU16String(SpokenClock(caption)));
     }
@@ -68,15 +61,15 @@ void QtRuntime::SetCaption(Control label, const std::u16string& caption) {
 
 bool QtRuntime::HasFocus(Control control) const {
     // Also the focus of a window that is not active now.
-    return Widget(control)->hasFocus() || window_.focusWidget() == Widget(control);
+    return window_.Widget(control)->hasFocus() || window_.focusWidget() == window_.Widget(control);
 }
 
 void QtRuntime::EnableControl(Control button, bool enabled) {
-    Widget(button)->setEnabled(enabled);
+    window_.Widget(button)->setEnabled(enabled);
 }
 
 void QtRuntime::SetFocus(Control control) {
-    Widget(control)->setFocus(Qt::OtherFocusReason);
+    window_.Widget(control)->setFocus(Qt::OtherFocusReason);
 }
 
 int64_t QtRuntime::Milliseconds() const {

@@ -35,7 +35,5 @@ private:
     // missed.
     void RunTimer(bool running) override;
 
-    QWidget* Widget(Control control) const;
-
     GameWindow& window_;
 };

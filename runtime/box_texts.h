@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/window_layout.h"
+
 inline constexpr std::u16string_view ApplicationTitle = u"Quorel";
 
 // The game writes CRLF; a toolkit's label would draw the CR as a glyph.
@@ -28,10 +30,11 @@ inline std::u16string ShownBoxText(std::u16string_view text) {
 inline std::u16string CopiedBoxText(std::u16string_view title, std::u16string_view shown) {
     const std::u16string rule = u"---------------------------\n";
     return rule + std::u16string(title) + u"\n" + rule + std::u16string(shown) + u"\n" + rule +
-           u"Aceptar\n" + rule;
+           std::u16string(OkCaption) + u"\n" + rule;
 }
 
 // A screen reader reads a named label's name, not its text: "Tiempo 0:5".
 inline std::u16string SpokenClock(std::u16string_view shown) {
-    return shown.empty() ? std::u16string(u"Tiempo") : u"Tiempo " + std::u16string(shown);
+    const std::u16string name(LayoutOf(Control::Label1).Name);
+    return shown.empty() ? name : name + u" " + std::u16string(shown);
 }

@@ -4,7 +4,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """Writes the game's page from its template, with the README's words: its
-title in place of @TITLE@; the first paragraph of "Cómo se juega", the line
+title in place of @HEADING@; the first paragraph of "Cómo se juega", the line
 above the window that says what to do, in place of @LINE@; the rest of that
 section as HTML in place of @RULES@; and the game's version in place of
 @VERSION@. The README is the one source of what the page tells.
@@ -33,7 +33,7 @@ def main(template, readme, version, output):
     with open(template, encoding="utf-8") as page, open(readme, encoding="utf-8") as text:
         shown = page.read()
         title, line, rules = words(text.read())
-    for name, value in (("TITLE", title), ("LINE", line), ("RULES", rules), ("VERSION", version)):
+    for name, value in (("HEADING", title), ("LINE", line), ("RULES", rules), ("VERSION", version)):
         shown = shown.replace(f"@{name}@", value)
     with open(output, "w", encoding="utf-8") as out:
         out.write(shown)

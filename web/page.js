@@ -58,12 +58,11 @@ const QuorelPage = (() => {
             !event.getModifierState("AltGraph")) {
             // Alt never types, and the browser's own Alt keys stay out.
             event.preventDefault();
+            // A button's access key, which its aria-keyshortcuts names, presses
+            // it; a disabled one takes no click.
+            const key = event.code.replace(/^Key/, "Alt+");
             if (!message.open && !prompt.open) {
-                if (event.code === "KeyH" && !command1.disabled) {
-                    post("command1Click");
-                } else if (event.code === "KeyN" && !command2.disabled) {
-                    post("command2Click");
-                }
+                form.querySelector(`button[aria-keyshortcuts="${key}"]`)?.click();
             }
         } else if (event.key === "Escape") {
             // A message box's one button is also its cancel button.

@@ -6,11 +6,10 @@
 
 #include <emscripten/emscripten.h>
 
-#include <iterator>
-
 #include "game/form1.h"
 #include "runtime/box_texts.h"
 #include "runtime/legible_colour.h"
+#include "runtime/window_layout.h"
 
 // The page's side: each call writes or reads the page through the QuorelPage
 // object of page.js, which takes and returns plain strings. Controls are
@@ -90,13 +89,6 @@ EM_ASYNC_JS(int, JsNextEvent, (double timeout), {
 namespace {
 
 const std::u16string Title(ApplicationTitle);
-
-// The control's element on the page: its id is its name in the Control enum.
-const char* Id(Control control) {
-    constexpr const char* ids[] = {"Text1", "Text2", "Text3", "Command1", "Command2", "Label1"};
-    static_assert(std::size(ids) == static_cast<std::size_t>(Control::Label1) + 1);
-    return ids[static_cast<std::size_t>(control)];
-}
 
 int Length(const std::u16string& text) {
     return static_cast<int>(text.size());
@@ -193,21 +185,22 @@ int64_t WebRuntime::Milliseconds() const {
 }
 
 std::u16string WebRuntime::Text(Control textBox) const {
-    return FieldText(Id(textBox));
+    return FieldText(LayoutOf(textBox).Id);
 }
 
 void WebRuntime::SetText(Control textBox, const std::u16string& text) {
-    JsSetText(Id(textBox), text.data(), Length(text));
+    JsSetText(LayoutOf(textBox).Id, text.data(), Length(text));
 }
 
 void WebRuntime::SetCaption(Control label, const std::u16string& caption) {
     // The clock is a timer region; a screen reader reads its name.
     const std::u16string spoken = SpokenClock(caption);
-    JsSetCaption(Id(label), caption.data(), Length(caption), spoken.data(), Length(spoken));
+    JsSetCaption(LayoutOf(label).Id, caption.data(), Length(caption), spoken.data(),
+                 Length(spoken));
 }
 
 bool WebRuntime::HasFocus(Control control) const {
-    return JsHasFocus(Id(control));
+    return JsHasFocus(LayoutOf(control).Id);
 }
 
 void WebRuntime::EnableControl(Control button, bool enabled) {
@@ -217,11 +210,11 @@ void WebRuntime::EnableControl(Control button, bool enabled) {
     } else if (button == Control::Command2) {
         command2Enabled_ = enabled;
     }
-    JsSetEnabled(Id(button), enabled);
+    JsSetEnabled(LayoutOf(button).Id, enabled);
 }
 
 void WebRuntime::SetFocus(Control control) {
-    JsFocus(Id(control));
+    JsFocus(LayoutOf(control).Id);
 }
 
 void WebRuntime::MsgBox(const std::u16string& text) {

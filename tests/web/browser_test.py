@@ -140,6 +140,12 @@ class WholeGame(Scenario):
         self.assertEqual(p.js("return Text2.value").split(), "2 3 5 7 10 100".split())
         self.assertEqual(p.focused(), "Text1")
         self.assertEqual(p.rect("Form1")["width"], 392)
+        # Each control where the desktop puts it, as the build wrote it in.
+        places = p.js("const at = Form1.getBoundingClientRect(); return [...Form1.children]"
+                      ".map((c) => c.getBoundingClientRect()).map((r) => "
+                      "[r.left - at.left, r.top - at.top, r.width, r.height])")
+        self.assertEqual(places, [[0, 0, 400, 40], [0, 67, 400, 40], [0, 133, 400, 40],
+                                  [33, 200, 133, 40], [233, 200, 133, 40], [133, 267, 133, 40]])
         colours = p.js("const s = getComputedStyle(Text1); return [s.color, s.backgroundColor]")
         high, low = sorted(map(luminance, colours), reverse=True)
         self.assertGreaterEqual((high + 0.05) / (low + 0.05), 4.5, colours)
