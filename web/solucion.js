@@ -64,8 +64,4 @@
         };
         worker.postMessage(names.map(field));
     }
-
-    if ("serviceWorker" in navigator) {
-        addEventListener("load", () => navigator.serviceWorker.register("sw.js"));
-    }
 })();

@@ -47,10 +47,3 @@ var Module = {
     },
     onAbort: cannotLoad,
 };
-
-if ("serviceWorker" in navigator) {
-    // The worker's own script always from the host, never the HTTP cache:
-    // a new release is found on the next visit.
-    addEventListener("load", () => navigator.serviceWorker.register("sw.js",
-        { updateViaCache: "none" }));
-}

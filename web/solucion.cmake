@@ -18,13 +18,13 @@ file(MAKE_DIRECTORY ${utf8cpp_include})
 file(CREATE_LINK /usr/include/utf8cpp ${utf8cpp_include}/utf8cpp SYMBOLIC)
 target_include_directories(quorel_solver SYSTEM PRIVATE ${utf8cpp_include})
 
-set(solver_page_module ${CMAKE_CURRENT_BINARY_DIR}/solver_page)
-add_executable(quorel_solver_page EXCLUDE_FROM_ALL solver_page.cpp)
-target_link_libraries(quorel_solver_page PRIVATE quorel_solver)
-target_compile_options(quorel_solver_page PRIVATE -fexceptions)
+set(solucion_module ${CMAKE_CURRENT_BINARY_DIR}/solucion)
+add_executable(quorel_solucion EXCLUDE_FROM_ALL solucion.cpp)
+target_link_libraries(quorel_solucion PRIVATE quorel_solver)
+target_compile_options(quorel_solucion PRIVATE -fexceptions)
 # No main: the worker calls the entry's three functions. The memory grows
 # with the answer, which a link may make a megabyte long.
-target_link_options(quorel_solver_page PRIVATE
+target_link_options(quorel_solucion PRIVATE
     -fexceptions
     --no-entry
     -sENVIRONMENT=worker
@@ -34,29 +34,30 @@ target_link_options(quorel_solver_page PRIVATE
     -sEXPORTED_RUNTIME_METHODS=[]
     --pre-js ${CMAKE_CURRENT_SOURCE_DIR}/solucion_worker.js
 )
-set_target_properties(quorel_solver_page PROPERTIES
+set_target_properties(quorel_solucion PROPERTIES
     OUTPUT_NAME quorel-solucion
-    RUNTIME_OUTPUT_DIRECTORY ${solver_page_module}
+    RUNTIME_OUTPUT_DIRECTORY ${solucion_module}
     LINK_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/solucion_worker.js)
 
 # Copies the page and its module into the site in ${dir}, before the site is
 # made from them.
-function(quorel_solver_page_files dir)
+function(quorel_solucion_files dir)
     set(site ${CMAKE_CURRENT_BINARY_DIR}/${dir})
     add_custom_command(
         OUTPUT ${site}/quorel-solucion.js ${site}/quorel-solucion.wasm
-        COMMAND ${CMAKE_COMMAND} -E copy ${solver_page_module}/quorel-solucion.js
-                ${solver_page_module}/quorel-solucion.wasm ${site}
-        DEPENDS quorel_solver_page
+        COMMAND ${CMAKE_COMMAND} -E copy ${solucion_module}/quorel-solucion.js
+                ${solucion_module}/quorel-solucion.wasm ${site}
+        DEPENDS quorel_solucion
         VERBATIM)
     set(outputs ${site}/quorel-solucion.js ${site}/quorel-solucion.wasm)
-    foreach(name solucion.html solucion.js solucion.css)
+    foreach(name solucion.js solucion.css)
         quorel_site_file(outputs ${site} ${CMAKE_CURRENT_SOURCE_DIR}/${name} ${name})
     endforeach()
+    quorel_site_file(outputs ${site} ${made_dir}/solucion.html solucion.html)
     add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${dir}/sw.js APPEND DEPENDS ${outputs})
 endfunction()
 
-quorel_solver_page_files(site)
+quorel_solucion_files(site)
 if(TARGET quorel_site_fixed)
-    quorel_solver_page_files(site-fixed)
+    quorel_solucion_files(site-fixed)
 endif()
