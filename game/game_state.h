@@ -24,6 +24,9 @@ inline constexpr int16_t TokClose = -6;
 inline constexpr int32_t NoRecordTime = 1000000;
 
 inline constexpr int NumberCount = 6;
+// The targets NewTarget draws.
+inline constexpr int LowestTarget = 100;
+inline constexpr int HighestTarget = 1000;
 inline constexpr int TokenSlots = 30;
 inline constexpr int RecordSlots = 5;
 

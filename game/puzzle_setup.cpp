@@ -30,8 +30,8 @@ void Form1::NewPuzzle() {
 }
 
 void Form1::NewTarget() {
-    float candidate = static_cast<float>(Int(runtime_.Rnd(), 1000) + 1);
-    while (candidate < 100) {
+    float candidate = static_cast<float>(Int(runtime_.Rnd(), HighestTarget) + 1);
+    while (candidate < LowestTarget) {
         candidate *= 10;
     }
     State.Target = static_cast<int16_t>(candidate);

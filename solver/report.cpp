@@ -9,16 +9,12 @@
 #include <utility>
 
 #include "answer/verdict.h"
+#include "game/game_state.h"
 #include "solver/confirm.h"
 #include "solver/search.h"
 #include "solver/utf8.h"
 
 namespace {
-
-// The targets the game draws (game/puzzle_setup.cpp); any other is solved
-// all the same, with a word that a game never has it.
-constexpr int32_t DrawnFrom = 100;
-constexpr int32_t DrawnTo = 1000;
 
 int32_t Distance(int32_t target, int32_t value) {
     return std::abs(target - value);
@@ -48,9 +44,11 @@ std::string Report::Sentence() const {
         line = "No: la mejor respuesta queda " + Away(target, distance) +
                ", y el juego solo da por resuelta " + Within + ".";
     }
-    if (target < DrawnFrom || target > DrawnTo) {
-        line += " El juego sortea objetivos de " + std::to_string(DrawnFrom) + " a " +
-                std::to_string(DrawnTo) + ": " + std::to_string(target) +
+    // Any other target is solved all the same, with a word that a game never
+    // has it.
+    if (target < LowestTarget || target > HighestTarget) {
+        line += " El juego sortea objetivos de " + std::to_string(LowestTarget) + " a " +
+                std::to_string(HighestTarget) + ": " + std::to_string(target) +
                 " no saldría en una partida.";
     }
     return line + "\n";
