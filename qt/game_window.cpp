@@ -12,6 +12,7 @@
 #include <climits>
 #include <mutex>
 
+#include "qt/accessible_text_box.h"
 #include "qt/target_colours.h"
 #include "qt/text_field_rules.h"
 #include "runtime/window_layout.h"
@@ -44,6 +45,12 @@ QAccessibleInterface* FrameFactory(const QString& className, QObject* object) {
 }  // namespace
 
 GameWindow::GameWindow() {
+    // Before any widget exists: Qt keeps the first interface made for each.
+    static std::once_flag factories;
+    std::call_once(factories, [] {
+        QAccessible::installFactory(FrameFactory);
+        QAccessible::installFactory(AccessibleTextBox::Factory);
+    });
     setWindowTitle(QStringView(WindowTitle).toString());
     resize(Pixels(WindowWidth), Pixels(WindowHeight));
 
@@ -83,8 +90,6 @@ GameWindow::GameWindow() {
         }
     }
     FollowTargetColours(Text1);
-    static std::once_flag frames;
-    std::call_once(frames, [] { QAccessible::installFactory(FrameFactory); });
     Text1->setFocus();
 
     Timer1 = new QTimer(this);

@@ -25,7 +25,7 @@ int64_t BootMilliseconds() {
 }  // namespace
 
 QtRuntime::QtRuntime(GameWindow& window, uint64_t entropy)
-    : ToolkitRuntime(entropy), window_(window) {}
+    : ToolkitRuntime(entropy), window_(window), announcer_(&window) {}
 
 void QtRuntime::Wire(Form1& form) {
     QObject::connect(window_.Command1, &QPushButton::clicked, &window_,
@@ -68,7 +68,7 @@ void QtRuntime::EnableControl(Control button, bool enabled) {
     window_.Widget(button)->setEnabled(enabled);
 }
 
-void QtRuntime::SetFocus(Control control) {
+void QtRuntime::FocusControl(Control control) {
     window_.Widget(control)->setFocus(Qt::OtherFocusReason);
 }
 
@@ -82,6 +82,16 @@ void QtRuntime::RunTimer(bool running) {
     } else {
         window_.Timer1->stop();
     }
+}
+
+void QtRuntime::DescribeTarget(const std::u16string& words) {
+    const QString spoken = QString::fromStdU16String(words);
+    // Read with the box as it takes the focus; where the shown window has it
+    // there already, nothing moves, and only an announcement is heard.
+    if (window_.isVisible() && HasFocus(Control::Text1)) {
+        announcer_.Announce(spoken);
+    }
+    window_.Text1->setAccessibleDescription(spoken);
 }
 
 void QtRuntime::MsgBox(const std::u16string& text) {

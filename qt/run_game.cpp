@@ -29,6 +29,7 @@ int RunGame(char* programName, const MakeRuntime& makeRuntime) {
     Form1 form(*runtime);
     runtime->Wire(form);
     form.FormLoad();  // before the window is first shown
+    runtime->DescribePuzzle();
     window.show();
     return QApplication::exec();
 }

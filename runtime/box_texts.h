@@ -6,7 +6,7 @@
 // Words every toolkit shows or speaks alike: what the message box shows and
 // copies (the title of a box that names none, the text with each CRLF as one
 // line break, and the dashed text that Ctrl+C puts on the clipboard), and the
-// clock's spoken name.
+// clock's spoken name, and the puzzle in words.
 
 #include <string>
 #include <string_view>
@@ -37,4 +37,13 @@ inline std::u16string CopiedBoxText(std::u16string_view title, std::u16string_vi
 inline std::u16string SpokenClock(std::u16string_view shown) {
     const std::u16string name(LayoutOf(Control::Label1).Name);
     return shown.empty() ? name : name + u" " + std::u16string(shown);
+}
+
+// The puzzle as a screen reader tells it, from what the target and numbers
+// boxes show: "Llegue a 250 con 2 3 5 7 10 100."
+inline std::u16string SpokenPuzzle(std::u16string_view target, std::u16string_view numbers) {
+    while (!numbers.empty() && numbers.back() == u' ') {
+        numbers.remove_suffix(1);
+    }
+    return u"Llegue a " + std::u16string(target) + u" con " + std::u16string(numbers) + u".";
 }

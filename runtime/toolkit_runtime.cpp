@@ -4,6 +4,8 @@
 
 #include "runtime/toolkit_runtime.h"
 
+#include "runtime/box_texts.h"
+
 void ToolkitRuntime::SetEnabled(Control button, bool enabled) {
     // A button disabled while it has the focus hands it to "Nuevo", the one
     // thing left to press after a solved puzzle.
@@ -14,6 +16,16 @@ void ToolkitRuntime::SetEnabled(Control button, bool enabled) {
     }
 }
 
+void ToolkitRuntime::SetFocus(Control control) {
+    // The target takes the focus for a new puzzle: its words go first, so
+    // that a screen reader reads them with the box as it is focused, or at
+    // once when the focus is there already and does not move.
+    if (control == Control::Text1) {
+        DescribePuzzle();
+    }
+    FocusControl(control);
+}
+
 void ToolkitRuntime::SetTimerEnabled(bool enabled) {
     if (enabled) {
         clock_.Start(Milliseconds());  // first: the timer never wakes before a tick is due
@@ -21,4 +33,8 @@ void ToolkitRuntime::SetTimerEnabled(bool enabled) {
         clock_.Stop();
     }
     RunTimer(enabled);
+}
+
+void ToolkitRuntime::DescribePuzzle() {
+    DescribeTarget(SpokenPuzzle(Text(Control::Text1), Text(Control::Text2)));
 }

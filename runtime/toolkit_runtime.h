@@ -19,6 +19,7 @@ public:
     explicit ToolkitRuntime(uint64_t entropy) : random_(entropy) {}
 
     void SetEnabled(Control button, bool enabled) final;
+    void SetFocus(Control control) final;
     void SetTimerEnabled(bool enabled) final;
     float Rnd() override { return random_.Next(); }
     void Randomize(int32_t seed) override { random_.Reseed(seed); }
@@ -32,14 +33,23 @@ public:
     // From now until the next tick is due; -1 when the timer is off.
     int64_t MillisecondsToNextTick() const { return clock_.UntilNextTick(Milliseconds()); }
 
+    // Tells a screen reader the puzzle the window shows. A toolkit calls it
+    // once the form has loaded; a new puzzle, which gives the target the
+    // focus, tells it anew.
+    void DescribePuzzle();
+
 protected:
     virtual bool HasFocus(Control control) const = 0;
+    virtual void FocusControl(Control control) = 0;
     virtual void EnableControl(Control button, bool enabled) = 0;
     // A clock that counts on while the machine sleeps and never jumps back.
     virtual int64_t Milliseconds() const = 0;
     // Wakes the toolkit about once a second while running; may do nothing
     // where the toolkit waits for MillisecondsToNextTick() instead.
     virtual void RunTimer(bool running) = 0;
+    // Gives a screen reader the puzzle's words: heard at once where the
+    // target box has the focus already, else with the box as it takes it.
+    virtual void DescribeTarget(const std::u16string& words) = 0;
 
 private:
     RandomGenerator random_;

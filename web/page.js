@@ -131,16 +131,6 @@ const QuorelPage = (() => {
         box.showModal();
         fit();
     }
-    // Each run of non-blanks in its own box, so lines break only at blanks
-    // and line breaks.
-    function words(element, text) {
-        element.textContent = "";
-        for (const [i, part] of text.split(/([ \n]+)/).entries()) {
-            const word = document.createElement("span");
-            word.textContent = part;
-            element.append(i % 2 === 1 || part === "" ? part : word);
-        }
-    }
 
     return {
         nameEvents: (eventCodes) => void (codes = eventCodes),
@@ -169,6 +159,14 @@ const QuorelPage = (() => {
             byId(id).textContent = text;
             byId(id).setAttribute("aria-label", spoken);
         },
+        // A new element each time: a screen reader drops a text it has just
+        // announced when the same text comes again, as for the same puzzle
+        // twice.
+        describePuzzle(words) {
+            const said = document.createElement("span");
+            said.textContent = words;
+            byId("partida").replaceChildren(said);
+        },
         setEnabled: (id, enabled) => void (byId(id).disabled = !enabled),
         hasFocus: (id) => document.activeElement === byId(id),
         focus: (id) => byId(id).focus(),
@@ -190,10 +188,11 @@ const QuorelPage = (() => {
         },
         openMessage(title, text, copied) {
             byId("messageTitle").textContent = title;
-            words(byId("messageText"), text);
+            // One text, which a screen reader reads whole.
+            byId("messageText").textContent = text;
             copiedBox = copied;
             showBox(message);
-            byId("messageOk").focus();
+            message.focus();
         },
         openPrompt(title, line, text) {
             byId("textPromptTitle").textContent = title;

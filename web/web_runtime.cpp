@@ -44,6 +44,9 @@ EM_JS(bool, JsHasFocus, (const char* id), {
 EM_JS(void, JsFocus, (const char* id), {
     QuorelPage.focus(UTF8ToString(id));
 });
+EM_JS(void, JsDescribePuzzle, (const char16_t* words, int length), {
+    QuorelPage.describePuzzle(quorelText(words, length));
+});
 EM_JS(void, JsShowWindow, (), {
     QuorelPage.showWindow();
 });
@@ -118,6 +121,7 @@ void WebRuntime::Run(Form1& form) {
                  Code(Event::BoxAccepted), Code(Event::BoxCancelled), Code(Event::SchemeChanged));
     ApplyTargetColours();
     form.FormLoad();  // before the window is first shown
+    DescribePuzzle();
     JsShowWindow();
     for (;;) {
         switch (NextEvent()) {
@@ -213,8 +217,12 @@ void WebRuntime::EnableControl(Control button, bool enabled) {
     JsSetEnabled(LayoutOf(button).Id, enabled);
 }
 
-void WebRuntime::SetFocus(Control control) {
+void WebRuntime::FocusControl(Control control) {
     JsFocus(LayoutOf(control).Id);
+}
+
+void WebRuntime::DescribeTarget(const std::u16string& words) {
+    JsDescribePuzzle(words.data(), Length(words));
 }
 
 void WebRuntime::MsgBox(const std::u16string& text) {

@@ -30,7 +30,6 @@ public:
     std::u16string Text(Control textBox) const override;
     void SetText(Control textBox, const std::u16string& text) override;
     void SetCaption(Control label, const std::u16string& caption) override;
-    void SetFocus(Control control) override;
     void MsgBox(const std::u16string& text) override;
     std::u16string InputBox(const std::u16string& prompt, const std::u16string& title,
                             const std::u16string& defaultText) override;
@@ -56,6 +55,7 @@ private:
     void ApplyTargetColours();
 
     bool HasFocus(Control control) const override;
+    void FocusControl(Control control) override;
     void EnableControl(Control button, bool enabled) override;
     // The wall clock: the ticks a throttled or hidden page missed all come
     // on waking.
@@ -63,6 +63,8 @@ private:
     // Nothing: the page waits for the next event no longer than the next
     // tick is due.
     void RunTimer(bool) override {}
+    // Announced from a live region beside the window.
+    void DescribeTarget(const std::u16string& words) override;
 
     Form1* form_ = nullptr;
     bool command1Enabled_ = true;

@@ -7,10 +7,11 @@
 scenarios for all three, through real key presses: a whole game on the
 known-puzzle page (250 from 2 3 5 7 10 100), the page around the window and
 its boxes, the site on a phone's screen and offline, and the solver page.
-Or Lighthouse's audits, in Chromium. The rules are the logic tests'; here
-only the wiring and a few verdicts.
+Or Lighthouse's audits, in Chromium; or the game heard through the screen
+reader Orca in Firefox (tests/e2e/orca_e2e.sh). The rules are the logic
+tests'; here only the wiring and a few verdicts.
 Usage: browser_test.py BUILD_DIR ENGINE   (site/ and site-fixed/ built;
-ENGINE: chromium, webkit, firefox or lighthouse)"""
+ENGINE: chromium, webkit, firefox, lighthouse or orca)"""
 
 import json
 import shutil
@@ -193,7 +194,7 @@ class WholeGame(Scenario):
         p.chord(Keys.CONTROL, "c")
         copied = self.engine.clipboard(self.site.url[:-1])
         self.assertEqual(copied, f"{RULE}\nQuorel\n{RULE}\n50\n{RULE}\nAceptar\n{RULE}\n")
-        self.assertEqual(self.engine.spoken({("dialog", "Quorel")}), set())
+        self.assertEqual(self.engine.spoken({("alertdialog", "Quorel")}), set())
         p.keys(Keys.ENTER)
         p.closed("message")
         self.assertEqual(p.focused(), "Text3")
@@ -638,8 +639,12 @@ def ended_by_term(*_):
 
 
 def run(name):
-    """One engine's scenarios, or Lighthouse's audits; its counts."""
+    """One engine's scenarios, Lighthouse's audits or Orca's game; its counts."""
     global EngineUnderTest
+    if name == "orca":
+        heard = subprocess.run(["bash", ROOT / "tests/e2e/orca_e2e.sh", "firefox",
+                                BUILD / "site-fixed"]).returncode == 0
+        return int(heard), int(not heard), []
     if name == "lighthouse":
         classes = [Lighthouse.on(BUILD / "site")]
     else:
@@ -667,7 +672,7 @@ def main():
     """Runs one engine and prints its counts last: scripts/web test runs the
     engines side by side, one process each, and adds them up."""
     signal.signal(signal.SIGTERM, ended_by_term)
-    if len(sys.argv) != 3 or sys.argv[2] not in (*engines.ENGINES, "lighthouse"):
+    if len(sys.argv) != 3 or sys.argv[2] not in (*engines.ENGINES, "lighthouse", "orca"):
         print(__doc__, file=sys.stderr)
         return 2
     started = time.monotonic()
