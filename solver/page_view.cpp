@@ -4,12 +4,9 @@
 
 #include "solver/page_view.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
-
-constexpr std::string_view Blanks = " \t\n\v\f\r";
 
 void AppendJson(std::string_view text, std::string& out) {
     out += '"';
@@ -53,16 +50,11 @@ std::string AsSentence(std::string message) {
 Query FormQuery(std::string_view target, std::string_view numbers, std::string_view exact,
                 std::string_view answer) {
     Query query;
-    const std::size_t first = target.find_first_not_of(Blanks);
-    if (first != std::string_view::npos) {
-        target = target.substr(first, target.find_last_not_of(Blanks) - first + 1);
+    target = Trimmed(target);
+    if (!target.empty()) {
         query.Target = std::string(target);
     }
-    for (std::size_t at = numbers.find_first_not_of(Blanks); at != std::string_view::npos;) {
-        const std::size_t end = std::min(numbers.find_first_of(Blanks, at), numbers.size());
-        query.Numbers.emplace_back(numbers.substr(at, end - at));
-        at = numbers.find_first_not_of(Blanks, end);
-    }
+    query.Numbers = Words(numbers);
     query.Exact = exact == "1";
     if (!answer.empty()) {
         query.Answer = std::string(answer);
