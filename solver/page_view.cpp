@@ -6,6 +6,9 @@
 
 #include <cstdio>
 
+#include "game/deal.h"
+#include "game/puzzle_link.h"
+
 namespace {
 
 void AppendJson(std::string_view text, std::string& out) {
@@ -71,6 +74,8 @@ std::string PageJson(const Report& report) {
     AppendPart("frase", failed.empty() ? report.Sentence() : failed, json);
     AppendPart("mejor", report.BestLine(), json);
     AppendPart("pasos", report.StepsText(), json);
+    const bool dealt = report.Given && DealFaults(*report.Given).empty();
+    AppendPart("partida", dealt ? PuzzleQuery(*report.Given) : std::string(), json);
     json += "\"errores\":{";
     for (const FieldError& error : report.Errors) {
         json += json.back() == '{' ? "" : ",";
