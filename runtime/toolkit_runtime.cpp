@@ -22,3 +22,20 @@ void ToolkitRuntime::SetTimerEnabled(bool enabled) {
     }
     RunTimer(enabled);
 }
+
+float ToolkitRuntime::Rnd() {
+    if (queued_.empty()) {
+        return random_.Next();
+    }
+    const float r = queued_.front();
+    queued_.pop_front();
+    return r;
+}
+
+void ToolkitRuntime::Randomize(int32_t seed) {
+    if (day_) {
+        random_.ReseedFromDay(*day_);
+    } else {
+        random_.Reseed(seed);
+    }
+}

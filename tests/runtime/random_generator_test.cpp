@@ -65,4 +65,21 @@ TEST(RandomGenerator, DifferentSeedsDiffer) {
     EXPECT_NE(first, Draws(generator, 13));
 }
 
+// Whatever the start's entropy and time of day, as the day's link seeds.
+TEST(RandomGenerator, TheSameDayDrawsAlikeAndAnotherDayOtherwise) {
+    const struct {
+        int32_t day, other;
+        bool alike;
+    } rows[] = {{20574, 20574, true}, {20574, 20575, false}, {0, -1, false}, {20574, 20939, false}};
+    for (const auto& row : rows) {
+        RandomGenerator a(1);
+        RandomGenerator b(2);
+        a.Reseed(5400);
+        b.Reseed(0);
+        a.ReseedFromDay(row.day);
+        b.ReseedFromDay(row.other);
+        EXPECT_EQ(Draws(a, 26) == Draws(b, 26), row.alike) << row.day << " " << row.other;
+    }
+}
+
 }  // namespace
