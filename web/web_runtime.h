@@ -11,12 +11,15 @@
 // It holds no game state.
 
 #include <cstdint>
+#include <optional>
 
+#include "game/solve_observer.h"
+#include "runtime/share_text.h"
 #include "runtime/toolkit_runtime.h"
 
 class Form1;
 
-class WebRuntime : public ToolkitRuntime {
+class WebRuntime : public ToolkitRuntime, private SolveObserver {
 public:
     explicit WebRuntime(uint64_t entropy);
 
@@ -64,7 +67,14 @@ private:
     // tick is due.
     void RunTimer(bool) override {}
 
+    // web/page_links.cpp: what the page's link asks for, before the form
+    // loads; and what "Retar" shares, after each puzzle and each solve.
+    void FollowLink();
+    void OnSolved(int32_t totalSeconds, int16_t penalty) override;
+    void ShowShareText();
+
     Form1* form_ = nullptr;
+    std::optional<SolvedTime> solved_;  // the puzzle on screen's, once solved
     bool command1Enabled_ = true;
     bool command2Enabled_ = true;
 };

@@ -12,7 +12,9 @@ only the wiring and a few verdicts.
 Usage: browser_test.py BUILD_DIR ENGINE   (site/ and site-fixed/ built;
 ENGINE: chromium, webkit, firefox or lighthouse)"""
 
+import datetime
 import json
+import re
 import shutil
 import signal
 import subprocess
@@ -32,6 +34,7 @@ BUILD = Path(sys.argv[1] if len(sys.argv) > 1 else "build-web")
 ROOT = Path(__file__).resolve().parents[2]
 RULE = "---------------------------"
 PUZZLE = "solucion.html?objetivo=250&numeros=2+3+5+7+10+100"
+GAME = "index.html?objetivo=250&numeros=2+3+5+7+10+100"
 EngineUnderTest = engines.Chromium  # set by run()
 
 
@@ -522,6 +525,15 @@ class SolverPage(Scenario):
             "quorel-solucion --pasos 100x5/2-3 250 2 3 5 7 10 100"))
         self.assertFalse(self.engine.js("return leyenda.hidden"))
 
+    def test_jugar_esta_partida_opens_the_game_beside(self):
+        p = self.page(PUZZLE, ready=self.done)
+        self.assertEqual(p.js("return [partida.hidden, jugar.getAttribute('href'), jugar.target]"),
+                         [False, GAME, "_blank"])
+        self.engine.click("jugar")
+        p.until(lambda: self.engine.tabs() == 2, "the game did not open beside the solver")
+        p = self.page("solucion.html?objetivo=2000&numeros=2", ready=self.done)
+        self.assertTrue(p.js("return partida.hidden"))
+
     def test_empty_calcular_says_what_to_fill_in(self):
         p = self.page("solucion.html", ready="document.readyState === 'complete'")
         p.js("objetivo.focus()")
@@ -537,6 +549,60 @@ class SolverPage(Scenario):
                               "objetivo.getAttribute('aria-invalid'), frase.textContent]"),
                          ["Falta el objetivo.", "Faltan los números: de uno a seis.", "true", ""])
         self.assertEqual(p.focused(), "objetivo")
+
+
+class Links(Scenario):
+    """A link's puzzle, a refused link and the day's puzzle, on the real
+    site; the rules are the logic tests'."""
+    folder = "site"
+    puzzle = "return [Text1.value, Text2.value, document.querySelector('dialog[open]')]"
+
+    def test_a_link_deals_its_puzzle(self):
+        p = self.page("index.html?objetivo=250&numeros=100+2+3+5+7+10")
+        self.assertEqual(p.js(self.puzzle), ["250", "2 3 5 7 10 100 ", None])
+        self.assertEqual(p.js("return [aviso.textContent, hoy.getAttribute('href'), hoy.target]"),
+                         ["", f"index.html?dia={datetime.date.today()}", "_blank"])
+
+    def test_a_bad_link_says_why_and_the_game_draws(self):
+        p = self.page("index.html?objetivo=2000&numeros=2+3")
+        self.assertEqual(p.js("return aviso.textContent"),
+                         "No se puede jugar la partida del enlace: el objetivo «2000» no sale en "
+                         "una partida: va de 100 a 1000; hay 2 números: una partida tiene seis. "
+                         "Se ha sorteado otra.")
+        target, numbers, box = p.js(self.puzzle)
+        self.assertEqual((len(numbers.split()), box), (6, None))
+
+    def test_two_loads_of_one_days_link_give_one_puzzle(self):
+        p = self.page("index.html?dia=2026-05-01")
+        first = p.js(self.puzzle)
+        self.engine.reload()
+        p.until(lambda: p.js("return Text1.value") != "")
+        self.assertEqual(p.js(self.puzzle), first)
+
+
+class Retar(Scenario):
+    """Retar's text from the module, and the page's link after it (Chromium,
+    whose clipboard a test can read)."""
+    folder = "site"
+
+    def test_retar_after_a_solve_copies_a_text_with_the_time(self):
+        p = self.page(GAME)
+        p.solve()
+        p.keys(Keys.ENTER)
+        p.box("message")
+        p.keys(Keys.ENTER)
+        p.closed("message")
+        self.engine.click("retar")
+        p.until(lambda: p.js("return aviso.textContent") == "Enlace copiado")
+        copied = self.engine.clipboard(self.site.url[:-1])
+        self.assertRegex(copied, r"^Quorel: 250 con 2 3 5 7 10 100, resuelto en 0:\d\d\. "
+                         r"¿Lo mejora\? " + re.escape(self.site.url + GAME) + "$")
+        # Where nothing takes it, the text waits in a field, selected.
+        p.js("navigator.clipboard.writeText = () => Promise.reject(new Error('no'))")
+        self.engine.click("retar")
+        p.until(lambda: p.focused() == "enlace")
+        self.assertEqual(p.js("return [enlace.value, enlace.selectionStart, enlace.selectionEnd]"),
+                         [copied, 0, len(copied)])
 
 
 class Update(Scenario):
@@ -612,8 +678,8 @@ class Update(Scenario):
         self.deploy_and_update("no-cache")
 
 
-SCENARIOS = (WholeGame, PageAround, Phone, WholeSite, SolverPage)
-CHROMIUM_ONLY = (FocusSeen, Update)
+SCENARIOS = (WholeGame, PageAround, Phone, WholeSite, SolverPage, Links)
+CHROMIUM_ONLY = (FocusSeen, Update, Retar)
 
 
 class Timed(unittest.TextTestResult):
