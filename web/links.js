@@ -54,7 +54,7 @@ const QuorelLinks = (() => {
             notice.textContent = "Enlace copiado";
         } catch {
             copy.value = text;
-            copy.parentElement.hidden = false;
+            copy.hidden = false;
             copy.focus();
             copy.select();
         }

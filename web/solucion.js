@@ -42,7 +42,7 @@
         }
         document.getElementById("leyenda").hidden = result.pasos === "";
         document.getElementById("jugar").href = "index.html?" + result.partida;
-        document.getElementById("partida").hidden = result.partida === "";
+        document.getElementById("jugar").hidden = result.partida === "";
         const wrong = Object.entries(result.errores).map(([name, message]) => {
             document.getElementById(name + "Error").textContent = message;
             form.elements[name].setAttribute("aria-invalid", "true");

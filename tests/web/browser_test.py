@@ -527,12 +527,12 @@ class SolverPage(Scenario):
 
     def test_jugar_esta_partida_opens_the_game_beside(self):
         p = self.page(PUZZLE, ready=self.done)
-        self.assertEqual(p.js("return [partida.hidden, jugar.getAttribute('href'), jugar.target]"),
+        self.assertEqual(p.js("return [jugar.hidden, jugar.getAttribute('href'), jugar.target]"),
                          [False, GAME, "_blank"])
         self.engine.click("jugar")
         p.until(lambda: self.engine.tabs() == 2, "the game did not open beside the solver")
         p = self.page("solucion.html?objetivo=2000&numeros=2", ready=self.done)
-        self.assertTrue(p.js("return partida.hidden"))
+        self.assertTrue(p.js("return jugar.hidden"))
 
     def test_empty_calcular_says_what_to_fill_in(self):
         p = self.page("solucion.html", ready="document.readyState === 'complete'")
