@@ -5,6 +5,7 @@
 #include "game/puzzle_input.h"
 
 #include <algorithm>
+#include <charconv>
 #include <string_view>
 
 #include "game/quote.h"
@@ -45,11 +46,15 @@ std::optional<int32_t> ReadNumber(const std::string& word, std::string_view what
     const std::size_t first = digits.find_first_not_of('0');
     const std::string_view significant =
         first == std::string_view::npos ? std::string_view{} : digits.substr(first);
-    if (significant.empty() || significant.size() > 5 ||
-        std::stol(std::string(significant)) > 32767) {
+    // Digits only, checked above; more than five are past 32767 anyway.
+    int32_t value = 0;
+    if (significant.size() <= 5) {
+        std::from_chars(significant.data(), significant.data() + significant.size(), value);
+    }
+    if (value < 1 || value > 32767) {
         return wrong(" no está entre 1 y 32767");
     }
-    return static_cast<int32_t>(std::stol(std::string(significant)));
+    return value;
 }
 
 }  // namespace

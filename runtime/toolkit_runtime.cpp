@@ -24,12 +24,7 @@ void ToolkitRuntime::SetTimerEnabled(bool enabled) {
 }
 
 float ToolkitRuntime::Rnd() {
-    if (queued_.empty()) {
-        return random_.Next();
-    }
-    const float r = queued_.front();
-    queued_.pop_front();
-    return r;
+    return nextQueued_ < queued_.size() ? queued_[nextQueued_++] : random_.Next();
 }
 
 void ToolkitRuntime::Randomize(int32_t seed) {

@@ -9,9 +9,9 @@
 // controls, boxes and time of day, and delivers Timer1's ticks as TakeDueTick() says.
 
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "runtime/forms_runtime.h"
 #include "runtime/random_generator.h"
@@ -55,7 +55,8 @@ protected:
 
 private:
     RandomGenerator random_;
-    std::deque<float> queued_;
+    std::vector<float> queued_;
+    std::size_t nextQueued_ = 0;
     std::optional<int32_t> day_;
     TickClock clock_;
 };

@@ -58,9 +58,9 @@ void WebRuntime::FollowLink() {
     }
 }
 
-void WebRuntime::OnSolved(int32_t totalSeconds, int16_t penalty) {
-    solved_ = SolvedTime{totalSeconds, penalty};
-    ShowShareText();
+void WebRuntime::Solves::OnSolved(int32_t totalSeconds, int16_t penalty) {
+    runtime_.solved_ = SolvedTime{totalSeconds, penalty};
+    runtime_.ShowShareText();
 }
 
 void WebRuntime::ShowShareText() {

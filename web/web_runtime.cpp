@@ -118,7 +118,7 @@ void WebRuntime::Run(Form1& form) {
                  Code(Event::BoxAccepted), Code(Event::BoxCancelled), Code(Event::SchemeChanged));
     ApplyTargetColours();
     FollowLink();
-    form.SolveListener = this;
+    form.SolveListener = &solves_;
     form.FormLoad();  // before the window is first shown
     ShowShareText();
     JsShowWindow();

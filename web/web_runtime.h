@@ -19,7 +19,7 @@
 
 class Form1;
 
-class WebRuntime : public ToolkitRuntime, private SolveObserver {
+class WebRuntime : public ToolkitRuntime {
 public:
     explicit WebRuntime(uint64_t entropy);
 
@@ -70,11 +70,21 @@ private:
     // web/page_links.cpp: what the page's link asks for, before the form
     // loads; and what "Retar" shares, after each puzzle and each solve.
     void FollowLink();
-    void OnSolved(int32_t totalSeconds, int16_t penalty) override;
     void ShowShareText();
+
+    // Told by the form of each solve.
+    class Solves final : public SolveObserver {
+    public:
+        explicit Solves(WebRuntime& runtime) : runtime_(runtime) {}
+        void OnSolved(int32_t totalSeconds, int16_t penalty) override;
+
+    private:
+        WebRuntime& runtime_;
+    };
 
     Form1* form_ = nullptr;
     std::optional<SolvedTime> solved_;  // the puzzle on screen's, once solved
+    Solves solves_{*this};
     bool command1Enabled_ = true;
     bool command2Enabled_ = true;
 };
