@@ -15,8 +15,8 @@ const QuorelLinks = (() => {
     const notice = byId("aviso"), copy = byId("enlace"), today = byId("hoy");
     let shareText = "";
 
-    // The local date, AAAA-MM-DD; read again at a click, for a page left open
-    // past midnight.
+    // The local date, AAAA-MM-DD; read again as the link is pressed, for a
+    // page left open past midnight.
     function dayLink() {
         const now = new Date(), two = (n) => String(n).padStart(2, "0");
         const day = `${String(now.getFullYear()).padStart(4, "0")}-${two(now.getMonth() + 1)}-` +
@@ -24,7 +24,9 @@ const QuorelLinks = (() => {
         today.href = "index.html?" + new URLSearchParams({ dia: day });
     }
     dayLink();
-    today.addEventListener("click", dayLink);
+    for (const type of ["pointerdown", "click"]) {
+        today.addEventListener(type, dayLink);
+    }
 
     // Where the browser shares (a phone), its own sheet; else the clipboard;
     // else the text in a field, selected, for the player to copy.

@@ -13,12 +13,9 @@
 
 namespace {
 
-// Each solve the game tells of: its total and its penalty.
 struct SolvesTold : SolveObserver {
     std::vector<std::pair<int32_t, int16_t>> solves;
-    void OnSolved(int32_t totalSeconds, int16_t penalty) override {
-        solves.emplace_back(totalSeconds, penalty);
-    }
+    void OnSolved(int32_t total, int16_t penalty) override { solves.emplace_back(total, penalty); }
 };
 
 // Target 250, numbers 2 3 5 7 10 100, as every case below is drawn.
@@ -50,8 +47,8 @@ TEST_P(VerdictTest, ShowsTheBoxAndClosesOnlyASolvedPuzzle) {
     EXPECT_EQ(runtime.timerEnabled, !c.solved);
     EXPECT_EQ(runtime.IsEnabled(Control::Command1), !c.solved);
     EXPECT_EQ(runtime.boxes.size(), c.solved ? 2u : 1u);  // the listing follows a solve
+    EXPECT_EQ(runtime.Text(Control::Text3), c.answer);    // never changed
     EXPECT_EQ(told.solves.size(), c.solved ? 1u : 0u);
-    EXPECT_EQ(runtime.Text(Control::Text3), c.answer);  // never changed
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -122,9 +119,9 @@ TEST_F(GameFixture, TicksDuringTheBoxCountTowardTheTotal) {
     EXPECT_EQ(runtime.boxes.at(0),
               u"247\r\ntiempo = 0 minutos y 10 segundos. más 30 segundos de penalización.");
     EXPECT_EQ(form.State.ElapsedSeconds, 13);
-    EXPECT_EQ(form.State.Records[1].Seconds, 43);  // 13 elapsed + 30 penalty
-    EXPECT_EQ(told.solves, (std::vector<std::pair<int32_t, int16_t>>{{43, 30}}));
+    EXPECT_EQ(form.State.Records[1].Seconds, 43);       // 13 elapsed + 30 penalty
     EXPECT_EQ(runtime.Text(Control::Label1), u"0:13");  // moved on behind the box
+    EXPECT_EQ(told.solves, (std::vector<std::pair<int32_t, int16_t>>{{43, 30}}));
 }
 
 TEST_F(GameFixture, ASolvedPuzzleTakesNoFurtherSubmission) {
