@@ -54,5 +54,8 @@ void Form1::CheckAnswer(const std::u16string& answer) {
     const int32_t totalSeconds = exact > std::numeric_limits<int32_t>::max()
                                      ? std::numeric_limits<int32_t>::max()
                                      : static_cast<int32_t>(exact);
+    if (SolveListener != nullptr) {
+        SolveListener->OnSolved(totalSeconds, penalty);
+    }
     RecordResult(totalSeconds, valueReached);
 }

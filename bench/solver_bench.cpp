@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "game/form1.h"
+#include "game/puzzle.h"
 #include "runtime/null_runtime.h"
 #include "runtime/random_generator.h"
 #include "solver/confirm.h"
-#include "solver/puzzle.h"
 #include "solver/search.h"
 
 namespace {

@@ -16,8 +16,9 @@
 #include "answer/eval_outcome.h"
 #include "answer/eval_pass.h"
 #include "answer/token_reading.h"
-#include "runtime/forms_runtime.h"
 #include "game/game_state.h"
+#include "game/solve_observer.h"
+#include "runtime/forms_runtime.h"
 
 class Form1 {
 public:
@@ -27,6 +28,8 @@ public:
 
     // Told every token read and every evaluation step; the game leaves it null.
     EvalObserver* Observer = nullptr;
+    // Told once of each solved puzzle, before its best times; the game leaves it null.
+    SolveObserver* SolveListener = nullptr;
 
     // game/form1_events.cpp: the four events the window handles.
     void FormLoad();

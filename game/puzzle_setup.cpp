@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/deal.h"
 #include "game/decimal.h"
 #include "game/form1.h"
 
@@ -17,6 +18,12 @@ namespace {
 // double, so nothing is rounded before the floor.
 int Int(float r, int factor) {
     return static_cast<int>(std::floor(double{r} * factor));
+}
+
+// A draw r with Int(r x factor) = value, halfway along the values that give
+// it: a float's rounding, a few parts in 10^8, stays far inside them.
+float DrawFor(int value, int factor) {
+    return static_cast<float>((value + 0.5) / factor);
 }
 
 }  // namespace
@@ -60,4 +67,16 @@ void Form1::ShowNumbers() {
     for (const int16_t number : State.Numbers) {
         runtime_.SetText(Control::Text2, runtime_.Text(Control::Text2) + Decimal(number) + u" ");
     }
+}
+
+std::array<float, DrawsPerPuzzle> DrawsFor(const Puzzle& puzzle) {
+    // The target as its own candidate: from 100 up, the x10 loop leaves it.
+    std::array<float, DrawsPerPuzzle> draws{DrawFor(puzzle.Target - 1, HighestTarget)};
+    for (std::size_t i = 0; i < NumberCount && i < puzzle.Numbers.size(); ++i) {
+        const int number = puzzle.Numbers[i];
+        const bool big = number > 11;
+        draws[1 + 2 * i] = big ? 0.9f : 0.5f;  // r x 10 is 9 or 5: either side of 8
+        draws[2 + 2 * i] = big ? DrawFor(number / 25 - 1, 4) : DrawFor(number - 1, 11);
+    }
+    return draws;
 }

@@ -23,6 +23,11 @@ void RandomGenerator::Reseed(int32_t seed) {
     state_ = Mix(entropy_ ^ Mix(static_cast<uint64_t>(static_cast<uint32_t>(seed)) + Golden));
 }
 
+void RandomGenerator::ReseedFromDay(int32_t day) {
+    // No entropy: every start on that day, anywhere, draws alike.
+    state_ = Mix(Mix(static_cast<uint64_t>(static_cast<uint32_t>(day))) ^ Golden);
+}
+
 uint64_t RandomGenerator::NextBits() {
     state_ += Golden;
     return Mix(state_);

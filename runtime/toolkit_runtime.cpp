@@ -38,3 +38,15 @@ void ToolkitRuntime::SetTimerEnabled(bool enabled) {
 void ToolkitRuntime::DescribePuzzle() {
     DescribeTarget(SpokenPuzzle(Text(Control::Text1), Text(Control::Text2)));
 }
+
+float ToolkitRuntime::Rnd() {
+    return nextQueued_ < queued_.size() ? queued_[nextQueued_++] : random_.Next();
+}
+
+void ToolkitRuntime::Randomize(int32_t seed) {
+    if (day_) {
+        random_.ReseedFromDay(*day_);
+    } else {
+        random_.Reseed(seed);
+    }
+}

@@ -9,6 +9,9 @@
 // controls, boxes and time of day, and delivers Timer1's ticks as TakeDueTick() says.
 
 #include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
 
 #include "runtime/forms_runtime.h"
 #include "runtime/random_generator.h"
@@ -21,8 +24,17 @@ public:
     void SetEnabled(Control button, bool enabled) final;
     void SetFocus(Control control) final;
     void SetTimerEnabled(bool enabled) final;
-    float Rnd() override { return random_.Next(); }
-    void Randomize(int32_t seed) override { random_.Reseed(seed); }
+    float Rnd() override;
+    void Randomize(int32_t seed) override;
+
+    // A linked puzzle: Rnd() hands out these draws first, in order, then the
+    // generator's own.
+    void QueueDraws(std::span<const float> draws) {
+        queued_.insert(queued_.end(), draws.begin(), draws.end());
+    }
+    // The day's puzzle (days since 1970-01-01): Randomize seeds from the day
+    // in place of the time of day, so every start that day draws alike.
+    void UseDay(int32_t day) { day_ = day; }
 
     // The clock: Timer1 ticks once for each whole second since it was
     // enabled, counted on Milliseconds(), whatever wakes the toolkit. The
@@ -53,5 +65,8 @@ protected:
 
 private:
     RandomGenerator random_;
+    std::vector<float> queued_;
+    std::size_t nextQueued_ = 0;
+    std::optional<int32_t> day_;
     TickClock clock_;
 };

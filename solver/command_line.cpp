@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "solver/quote.h"
+#include "game/quote.h"
 #include "solver/report.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "solver/puzzle.h"
+#include "game/puzzle.h"
 
 inline constexpr int StatusSolved = 0;     // within 5 of the target; also --pasos, --help
 inline constexpr int StatusNotSolved = 1;  // the best answer is further away

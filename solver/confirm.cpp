@@ -5,8 +5,8 @@
 #include "solver/confirm.h"
 
 #include "game/form1.h"
+#include "game/puzzle.h"
 #include "runtime/null_runtime.h"
-#include "solver/puzzle.h"
 #include "solver/utf8.h"
 
 Confirmation ConfirmAnswer(std::string_view text, int32_t value, std::span<const int16_t> numbers) {

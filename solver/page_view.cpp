@@ -4,12 +4,12 @@
 
 #include "solver/page_view.h"
 
-#include <algorithm>
 #include <cstdio>
 
-namespace {
+#include "game/deal.h"
+#include "game/puzzle_link.h"
 
-constexpr std::string_view Blanks = " \t\n\v\f\r";
+namespace {
 
 void AppendJson(std::string_view text, std::string& out) {
     out += '"';
@@ -53,16 +53,11 @@ std::string AsSentence(std::string message) {
 Query FormQuery(std::string_view target, std::string_view numbers, std::string_view exact,
                 std::string_view answer) {
     Query query;
-    const std::size_t first = target.find_first_not_of(Blanks);
-    if (first != std::string_view::npos) {
-        target = target.substr(first, target.find_last_not_of(Blanks) - first + 1);
+    target = Trimmed(target);
+    if (!target.empty()) {
         query.Target = std::string(target);
     }
-    for (std::size_t at = numbers.find_first_not_of(Blanks); at != std::string_view::npos;) {
-        const std::size_t end = std::min(numbers.find_first_of(Blanks, at), numbers.size());
-        query.Numbers.emplace_back(numbers.substr(at, end - at));
-        at = numbers.find_first_not_of(Blanks, end);
-    }
+    query.Numbers = Words(numbers);
     query.Exact = exact == "1";
     if (!answer.empty()) {
         query.Answer = std::string(answer);
@@ -79,6 +74,8 @@ std::string PageJson(const Report& report) {
     AppendPart("frase", failed.empty() ? report.Sentence() : failed, json);
     AppendPart("mejor", report.BestLine(), json);
     AppendPart("pasos", report.StepsText(), json);
+    const bool dealt = report.Given && DealFaults(*report.Given).empty();
+    AppendPart("partida", dealt ? PuzzleQuery(*report.Given) : std::string(), json);
     json += "\"errores\":{";
     for (const FieldError& error : report.Errors) {
         json += json.back() == '{' ? "" : ",";

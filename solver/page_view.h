@@ -7,9 +7,11 @@
 // script, which knows no rule: the form's four fields in, and out one JSON
 // object of what the page places where:
 //   {"frase": "Sí: se llega justo a 250.", "mejor": "250 = 100x5/2",
-//    "pasos": "Fichas: …", "errores": {"objetivo": "…", "numeros": "…"}}
+//    "pasos": "Fichas: …", "partida": "objetivo=250&numeros=2+3+5+7+10+100",
+//    "errores": {"objetivo": "…", "numeros": "…"}}
 // Texts have no final line break; a part not asked for is empty, and an
-// error names no option and no program, as the form has neither.
+// error names no option and no program, as the form has neither. "partida"
+// is the game's link query for a puzzle the game could deal, else empty.
 
 #include <string>
 #include <string_view>

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "solver/puzzle_input.h"
+#include "game/puzzle_input.h"
 #include "solver/steps.h"
 
 // What was typed: the target and the numbers, each a word, and the answer.

@@ -15,9 +15,9 @@
 #include "answer/token_symbols.h"
 #include "answer/verdict.h"
 #include "game/form1.h"
-#include "runtime/null_runtime.h"
+#include "game/quote.h"
 #include "game/surrogates.h"
-#include "solver/quote.h"
+#include "runtime/null_runtime.h"
 #include "solver/utf8.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "answer/eval_outcome.h"
-#include "solver/puzzle.h"
+#include "game/puzzle.h"
 
 struct StepsShown {
     std::string Text;  // lines, each ending in a line break

@@ -11,11 +11,7 @@
 add_subdirectory(${PROJECT_SOURCE_DIR}/solver ${CMAKE_BINARY_DIR}/solver EXCLUDE_FROM_ALL)
 # The command line reports bad arguments by throwing; so does a failed search.
 target_compile_options(quorel_solver PRIVATE -fexceptions)
-# Debian's header-only UTF-8 library, alone: the rest of /usr/include is the
-# host's C library, which the module must not see.
-set(utf8cpp_include ${CMAKE_CURRENT_BINARY_DIR}/utf8cpp_include)
-file(MAKE_DIRECTORY ${utf8cpp_include})
-file(CREATE_LINK /usr/include/utf8cpp ${utf8cpp_include}/utf8cpp SYMBOLIC)
+# Debian's UTF-8 library, as web/CMakeLists.txt gives it to the logic.
 target_include_directories(quorel_solver SYSTEM PRIVATE ${utf8cpp_include})
 
 set(solucion_module ${CMAKE_CURRENT_BINARY_DIR}/solucion)

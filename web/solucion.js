@@ -43,6 +43,8 @@
             document.getElementById(part).textContent = result[part];
         }
         document.getElementById("leyenda").hidden = result.pasos === "";
+        document.getElementById("jugar").href = "index.html?" + result.partida;
+        document.getElementById("jugar").hidden = result.partida === "";
         const wrong = Object.entries(result.errores).map(([name, message]) => {
             document.getElementById(name + "Error").textContent = message;
             form.elements[name].setAttribute("aria-invalid", "true");
@@ -63,6 +65,7 @@
         for (const part of ["frase", "mejor", "pasos"]) {
             document.getElementById(part).textContent = "";
         }
+        document.getElementById("jugar").hidden = true;
         for (const error of form.querySelectorAll(".error")) {
             error.textContent = "";
         }

@@ -120,8 +120,11 @@ void WebRuntime::Run(Form1& form) {
     JsNameEvents(Code(Event::Wake), Code(Event::Command1Click), Code(Event::Command2Click),
                  Code(Event::BoxAccepted), Code(Event::BoxCancelled), Code(Event::SchemeChanged));
     ApplyTargetColours();
+    FollowLink();
+    form.SolveListener = &solves_;
     form.FormLoad();  // before the window is first shown
     DescribePuzzle();
+    ShowShareText();
     JsShowWindow();
     for (;;) {
         switch (NextEvent()) {
@@ -133,6 +136,8 @@ void WebRuntime::Run(Form1& form) {
             case Event::Command2Click:
                 if (command2Enabled_) {
                     form.Command2Click();
+                    solved_.reset();
+                    ShowShareText();
                 }
                 break;
             default:  // a box's button with no box open

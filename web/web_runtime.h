@@ -11,7 +11,10 @@
 // It holds no game state.
 
 #include <cstdint>
+#include <optional>
 
+#include "game/solve_observer.h"
+#include "runtime/share_text.h"
 #include "runtime/toolkit_runtime.h"
 
 class Form1;
@@ -66,7 +69,24 @@ private:
     // Announced from a live region beside the window.
     void DescribeTarget(const std::u16string& words) override;
 
+    // web/page_links.cpp: what the page's link asks for, before the form
+    // loads; and what "Retar" shares, after each puzzle and each solve.
+    void FollowLink();
+    void ShowShareText();
+
+    // Told by the form of each solve.
+    class Solves final : public SolveObserver {
+    public:
+        explicit Solves(WebRuntime& runtime) : runtime_(runtime) {}
+        void OnSolved(int32_t totalSeconds, int16_t penalty) override;
+
+    private:
+        WebRuntime& runtime_;
+    };
+
     Form1* form_ = nullptr;
+    std::optional<SolvedTime> solved_;  // the puzzle on screen's, once solved
+    Solves solves_{*this};
     bool command1Enabled_ = true;
     bool command2Enabled_ = true;
 };

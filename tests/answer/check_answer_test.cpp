@@ -5,12 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/case_name.h"
 #include "tests/support/game_fixture.h"
 
 namespace {
+
+struct SolvesTold : SolveObserver {
+    std::vector<std::pair<int32_t, int16_t>> solves;
+    void OnSolved(int32_t total, int16_t penalty) override { solves.emplace_back(total, penalty); }
+};
 
 // Target 250, numbers 2 3 5 7 10 100, as every case below is drawn.
 struct VerdictCase {
@@ -28,6 +34,8 @@ class VerdictTest : public GameFixture, public testing::WithParamInterface<Verdi
 
 TEST_P(VerdictTest, ShowsTheBoxAndClosesOnlyASolvedPuzzle) {
     const VerdictCase& c = GetParam();
+    SolvesTold told;
+    form.SolveListener = &told;
     Start();
     Ticks(c.ticksBefore);
     runtime.promptAnswers = {u"Ana"};
@@ -40,6 +48,7 @@ TEST_P(VerdictTest, ShowsTheBoxAndClosesOnlyASolvedPuzzle) {
     EXPECT_EQ(runtime.IsEnabled(Control::Command1), !c.solved);
     EXPECT_EQ(runtime.boxes.size(), c.solved ? 2u : 1u);  // the listing follows a solve
     EXPECT_EQ(runtime.Text(Control::Text3), c.answer);    // never changed
+    EXPECT_EQ(told.solves.size(), c.solved ? 1u : 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,6 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
     NameOfCase());
 
 TEST_F(GameFixture, TicksDuringTheBoxCountTowardTheTotal) {
+    SolvesTold told;
+    form.SolveListener = &told;
     Start();
     Ticks(10);
     runtime.ticksPerBox = 3;
@@ -110,6 +121,7 @@ TEST_F(GameFixture, TicksDuringTheBoxCountTowardTheTotal) {
     EXPECT_EQ(form.State.ElapsedSeconds, 13);
     EXPECT_EQ(form.State.Records[1].Seconds, 43);       // 13 elapsed + 30 penalty
     EXPECT_EQ(runtime.Text(Control::Label1), u"0:13");  // moved on behind the box
+    EXPECT_EQ(told.solves, (std::vector<std::pair<int32_t, int16_t>>{{43, 30}}));
 }
 
 TEST_F(GameFixture, ASolvedPuzzleTakesNoFurtherSubmission) {

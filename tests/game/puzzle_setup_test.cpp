@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
+#include "game/deal.h"
 #include "tests/support/case_name.h"
 #include "tests/support/game_fixture.h"
 
@@ -149,6 +151,34 @@ TEST_F(GameFixture, NumbersAreSortedAndShownEachWithOneBlank) {
     }
     EXPECT_EQ(Shown(Control::Text2), u"3 3 7 11 25 100 ");
     EXPECT_EQ(Shown(Control::Text3), u"");
+}
+
+// ---- A linked puzzle: one the game could draw, dealt by undoing NewTarget's
+// and DrawNumbers' arithmetic.
+
+TEST_F(GameFixture, DrawsForDealTheirPuzzleSortedAsTheGameSortsIt) {
+    const auto linked = DrawsFor({250, {100, 3, 25, 11, 3, 7}});
+    runtime.times = {{}, {}, {}};
+    runtime.draws.assign(linked.begin(), linked.end());
+    form.FormLoad();  // as the page deals a link's puzzle
+    EXPECT_EQ(Shown(Control::Text1), u"250");
+    EXPECT_EQ(Shown(Control::Text2), u"3 3 7 11 25 100 ");
+    // Every target, and every number in every slot.
+    const std::array<int16_t, 15> drawn{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 25, 50, 75, 100};
+    for (int32_t target = LowestTarget; target <= HighestTarget; ++target) {
+        Puzzle puzzle{target, {}};
+        for (int i = 0; i < NumberCount; ++i) {
+            puzzle.Numbers.push_back(drawn[static_cast<std::size_t>(target + i) % drawn.size()]);
+        }
+        ASSERT_EQ(DealFaults(puzzle), std::vector<std::string>{}) << target;
+        const auto draws = DrawsFor(puzzle);
+        runtime.draws.assign(draws.begin(), draws.end());
+        form.NewTarget();
+        form.DrawNumbers();
+        std::ranges::sort(puzzle.Numbers);
+        ASSERT_EQ(form.State.Target, target);
+        ASSERT_TRUE(std::ranges::equal(form.State.Numbers, puzzle.Numbers)) << target;
+    }
 }
 
 // ---- New puzzle.

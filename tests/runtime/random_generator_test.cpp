@@ -65,4 +65,17 @@ TEST(RandomGenerator, DifferentSeedsDiffer) {
     EXPECT_NE(first, Draws(generator, 13));
 }
 
+// As the day's link seeds: whatever each start's entropy and seed before.
+TEST(RandomGenerator, TheSameDayDrawsAlikeAndAnotherDayOtherwise) {
+    RandomGenerator a(1);
+    RandomGenerator b(2);
+    a.Reseed(5400);
+    a.ReseedFromDay(20574);
+    b.ReseedFromDay(20574);
+    EXPECT_EQ(Draws(a, 26), Draws(b, 26));
+    a.ReseedFromDay(20574);
+    b.ReseedFromDay(20575);
+    EXPECT_NE(Draws(a, 26), Draws(b, 26));
+}
+
 }  // namespace

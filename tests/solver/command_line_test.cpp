@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
          "--exacta y --pasos no van juntas"},
         {"an unknown option", {"--rapido", "250", "1"}, "opción desconocida: «--rapido»"},
         {"an unknown short option", {"-x", "250", "1"}, "opción desconocida: «-x»"},
-        // A bad argument is quoted as solver/quote.h quotes every text.
+        // A bad argument is quoted as game/quote.h quotes every text.
         {"40 digits, whole",
          {"250", std::string(40, '9')},
          "el número «" + std::string(40, '9') + "» no está entre 1 y 32767"},

@@ -63,9 +63,9 @@ std::string Page(std::string_view target, std::string_view numbers, std::string_
 }
 
 TEST(PageView, EveryFieldIsPlacedAndEveryCombinationAnswered) {
-    EXPECT_EQ(Page("", "", "1", ""),
-              R"({"frase":"","mejor":"","pasos":"","errores":{"objetivo":"Falta el objetivo.",)"
-              R"("numeros":"Faltan los números: de uno a seis."}})");
+    EXPECT_EQ(Page("", "", "1", ""), R"({"frase":"","mejor":"","pasos":"","partida":"",)"
+                                     R"("errores":{"objetivo":"Falta el objetivo.",)"
+                                     R"("numeros":"Faltan los números: de uno a seis."}})");
     // Blanks around and between the numbers; exact division for the best
     // answer only, and the given answer read as the game reads it.
     const std::string both = Page(" 8 ", "\t15  2 ", "1", "15/2 \"\\");
@@ -73,6 +73,10 @@ TEST(PageView, EveryFieldIsPlacedAndEveryCombinationAnswered) {
                              R"(\nSu respuesta da 8, justo el objetivo: el juego la da por)"}) {
         EXPECT_NE(both.find(part), std::string::npos) << part << " in " << both;
     }
+    // The game's link, for a puzzle it could deal.
+    EXPECT_NE(Page("0250", "100 2 3 5 7 10", "", "")
+                  .find(R"("partida":"objetivo=250&numeros=100+2+3+5+7+10",)"),
+              std::string::npos);
 }
 
 }  // namespace

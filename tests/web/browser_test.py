@@ -13,7 +13,9 @@ tests'; here only the wiring and a few verdicts.
 Usage: browser_test.py BUILD_DIR ENGINE   (site/ and site-fixed/ built;
 ENGINE: chromium, webkit, firefox, lighthouse or orca)"""
 
+import datetime
 import json
+import re
 import shutil
 import signal
 import subprocess
@@ -33,6 +35,7 @@ BUILD = Path(sys.argv[1] if len(sys.argv) > 1 else "build-web")
 ROOT = Path(__file__).resolve().parents[2]
 RULE = "---------------------------"
 PUZZLE = "solucion.html?objetivo=250&numeros=2+3+5+7+10+100"
+GAME = "index.html?objetivo=250&numeros=2+3+5+7+10+100"
 EngineUnderTest = engines.Chromium  # set by run()
 
 
@@ -523,6 +526,13 @@ class SolverPage(Scenario):
             "quorel-solucion --pasos 100x5/2-3 250 2 3 5 7 10 100"))
         self.assertFalse(self.engine.js("return leyenda.hidden"))
 
+    def test_jugar_esta_partida_opens_the_game_beside(self):
+        p = self.page(PUZZLE, ready=self.done)
+        self.assertEqual(p.js("return [jugar.hidden, jugar.getAttribute('href'), jugar.target]"),
+                         [False, GAME, "_blank"])
+        self.engine.click("jugar")
+        p.until(lambda: self.engine.tabs() == 2, "the game did not open beside the solver")
+
     def test_empty_calcular_says_what_to_fill_in(self):
         p = self.page("solucion.html", ready="document.readyState === 'complete'")
         p.js("objetivo.focus()")
@@ -538,6 +548,49 @@ class SolverPage(Scenario):
                               "objetivo.getAttribute('aria-invalid'), frase.textContent]"),
                          ["Falta el objetivo.", "Faltan los números: de uno a seis.", "true", ""])
         self.assertEqual(p.focused(), "objetivo")
+
+
+class Links(Scenario):
+    """A link's puzzle, a refused link and the day's puzzle, on the real site."""
+    folder = "site"
+    shown = "return [Text1.value, Text2.value, message.open, aviso.textContent]"
+
+    def test_a_link_deals_its_puzzle(self):
+        p = self.page("index.html?objetivo=250&numeros=100+2+3+5+7+10")
+        self.assertEqual(p.js(self.shown), ["250", "2 3 5 7 10 100 ", False, ""])
+        self.assertEqual(p.js("return [hoy.getAttribute('href'), hoy.target]"),
+                         [f"index.html?dia={datetime.date.today()}", "_blank"])
+
+    def test_a_bad_link_says_why_and_the_game_draws(self):
+        _, numbers, box, line = self.page("index.html?objetivo=2000&numeros=2+3").js(self.shown)
+        self.assertEqual((len(numbers.split()), box), (6, False))
+        self.assertEqual(line, "No se puede jugar la partida del enlace: el objetivo «2000» no "
+                         "sale en una partida: va de 100 a 1000; hay 2 números: una partida "
+                         "tiene seis. Se ha sorteado otra.")
+
+    def test_two_loads_of_one_days_link_give_one_puzzle(self):
+        p = self.page("index.html?dia=2026-05-01")
+        first = p.js(self.shown)
+        self.engine.reload()
+        p.until(lambda: p.js("return Text1.value") != "")
+        self.assertEqual(p.js(self.shown), first)
+
+
+class Retar(Scenario):
+    folder = "site"
+
+    def test_retar_after_a_solve_copies_a_text_with_the_time(self):
+        p = self.page(GAME)
+        p.solve()
+        p.keys(Keys.ENTER)
+        p.box("message")
+        p.keys(Keys.ENTER)
+        p.closed("message")
+        self.engine.click("retar")
+        p.until(lambda: p.js("return aviso.textContent") == "Enlace copiado")
+        copied = self.engine.clipboard(self.site.url[:-1])
+        self.assertRegex(copied, r"^Quorel: 250 con 2 3 5 7 10 100, resuelto en 0:\d\d\. "
+                         r"¿Lo mejora\? " + re.escape(self.site.url + GAME) + "$")
 
 
 class Update(Scenario):
@@ -613,8 +666,8 @@ class Update(Scenario):
         self.deploy_and_update("no-cache")
 
 
-SCENARIOS = (WholeGame, PageAround, Phone, WholeSite, SolverPage)
-CHROMIUM_ONLY = (FocusSeen, Update)
+SCENARIOS = (WholeGame, PageAround, Phone, WholeSite, SolverPage, Links)
+CHROMIUM_ONLY = (FocusSeen, Update, Retar)
 
 
 class Timed(unittest.TextTestResult):

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// A puzzle as the command line gives it: a target and one to six numbers.
+// A puzzle as it is typed or linked: a target and one to six numbers.
 
 #include <cstdint>
 #include <span>

@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "solver/quote.h"
+#include "game/quote.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "solver/quote.h"
+#include "game/quote.h"
 
 #include <utf8cpp/utf8.h>
 

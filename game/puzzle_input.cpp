@@ -2,13 +2,17 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "solver/puzzle_input.h"
+#include "game/puzzle_input.h"
 
+#include <algorithm>
+#include <charconv>
 #include <string_view>
 
-#include "solver/quote.h"
+#include "game/quote.h"
 
 namespace {
+
+constexpr std::string_view Blanks = " \t\n\v\f\r";
 
 bool AllDigits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
@@ -42,11 +46,15 @@ std::optional<int32_t> ReadNumber(const std::string& word, std::string_view what
     const std::size_t first = digits.find_first_not_of('0');
     const std::string_view significant =
         first == std::string_view::npos ? std::string_view{} : digits.substr(first);
-    if (significant.empty() || significant.size() > 5 ||
-        std::stol(std::string(significant)) > 32767) {
+    // Digits only, checked above; more than five are past 32767 anyway.
+    int32_t value = 0;
+    if (significant.size() <= 5) {
+        std::from_chars(significant.data(), significant.data() + significant.size(), value);
+    }
+    if (value < 1 || value > 32767) {
         return wrong(" no está entre 1 y 32767");
     }
-    return static_cast<int32_t>(std::stol(std::string(significant)));
+    return value;
 }
 
 }  // namespace
@@ -81,4 +89,21 @@ PuzzleInput ReadPuzzle(const std::optional<std::string>& target,
         input.Read = puzzle;
     }
     return input;
+}
+
+std::string_view Trimmed(std::string_view field) {
+    const std::size_t first = field.find_first_not_of(Blanks);
+    return first == std::string_view::npos
+               ? std::string_view{}
+               : field.substr(first, field.find_last_not_of(Blanks) - first + 1);
+}
+
+std::vector<std::string> Words(std::string_view field) {
+    std::vector<std::string> words;
+    for (std::size_t at = field.find_first_not_of(Blanks); at != std::string_view::npos;) {
+        const std::size_t end = std::min(field.find_first_of(Blanks, at), field.size());
+        words.emplace_back(field.substr(at, end - at));
+        at = field.find_first_not_of(Blanks, end);
+    }
+    return words;
 }
