@@ -94,14 +94,15 @@ keys Return
 if [ "$mode" = firefox ]; then
     # The focus is back on the answer; Nuevo, then the solver's link, follow
     # it (Hecho is disabled). The solver's page opens on its answer, which
-    # has the focus; Tab goes on to its first field, where Enter is Calcular.
+    # has the focus; Tab goes on to "Jugar esta partida", then to its first
+    # field, where Enter is Calcular.
     keys Tab Tab
     mark_heard
     keys Return
     wait_heard 'Fin de la carga' 40 || true
     sleep 3 # Orca reads a loaded page aloud from its top, and a key would cut it
     mark_heard
-    keys Tab
+    keys Tab Tab
     wait_heard 'Objetivo entrada' 10 || true
     mark_heard
     keys Return
