@@ -173,6 +173,15 @@ class Chromium(Selenium):
         self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
             "features": [{"name": "prefers-color-scheme", "value": scheme}]})
 
+    def tap(self, selector):
+        """A finger's tap on the middle of the element, as a touch screen
+        sends it."""
+        x, y = self.js(f"const r = document.querySelector({selector!r}).getBoundingClientRect();"
+                       "return [r.x + r.width / 2, r.y + r.height / 2]")
+        for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                        {"type": kind, "touchPoints": points})
+
     def shot(self, region):
         """A region of the page, in CSS pixels from its top left, as base64 PNG."""
         return self.driver.execute_cdp_cmd("Page.captureScreenshot", {
