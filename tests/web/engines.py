@@ -227,10 +227,11 @@ class WebKit(Selenium):
 
     def spoken(self, pairs):
         """WebKitWebDriver tells an element's computed role and name; the
-        pairs are looked for among the elements that have an id (a hidden
-        one has no role to tell, and WebKitWebDriver fails on it)."""
+        pairs are looked for among the shown elements that have an id (a
+        hidden one has no role to tell, and WebKitWebDriver fails on it)."""
         shown = set()
-        for element in self.driver.find_elements("css selector", "[id]:not([hidden])"):
+        for element in self.js("return [...document.querySelectorAll('[id]')]"
+                               ".filter((e) => e.checkVisibility())"):
             shown.add((element.aria_role, element.accessible_name))
         return set(pairs) - shown
 
