@@ -48,11 +48,13 @@
     function type(key) {
         const text = answer.value, start = answer.selectionStart, end = answer.selectionEnd;
         if (key.id === "tecladoBorrar") {
-            // The character before the caret: a surrogate pair is one.
-            const back = start !== end || start === 0 ? 0 :
-                start > 1 && /[\uD800-\uDBFF][\uDC00-\uDFFF]/.test(text.slice(start - 2, start)) ?
-                    2 : 1;
-            answer.setRangeText("", start - back, end, "end");
+            // The selection, or the character before the caret: a surrogate
+            // pair is one.
+            let from = start;
+            if (start === end && start > 0) {
+                from -= /[\uD800-\uDBFF][\uDC00-\uDFFF]$/.test(text.slice(0, start)) ? 2 : 1;
+            }
+            answer.setRangeText("", from, end, "end");
         } else if (key.classList.contains("numero")) {
             answer.setRangeText((digit(text[start - 1]) ? " " : "") + key.textContent,
                                 start, end, "end");
