@@ -148,6 +148,7 @@ const QuorelPage = (() => {
         text: (id) => byId(id).value,
         setText(id, text) {
             byId(id).value = text;
+            byId(id).dispatchEvent(new Event("written"));  // for the keypad beside the window
             // The link to the solver carries the puzzle as the window shows it.
             const puzzle = new URLSearchParams({
                 objetivo: text1.value.trim(),

@@ -332,6 +332,9 @@ class PageAround(Scenario):
             return [page, shade(Form1)]""")
         self.assertIsNotNone(shades[0], "the page has no shade of its own")
         self.assertNotEqual(shades[0], shades[1])
+        # With a mouse, no keypad, and Respuesta as the page made it.
+        self.assertEqual(p.js("return [teclado.checkVisibility(), "
+                              "Text3.hasAttribute('inputmode')]"), [False, False])
 
     def test_message_box_opens_centred_over_the_window(self):
         p = self.p
@@ -402,6 +405,49 @@ class Phone(Scenario):
         self.assertNotEqual(breaks[0], [], "the listing fits one line: nothing tested")
         for at in breaks[0]:
             self.assertRegex(at, r"\s$|\s\S$", "a line broken inside a word")
+
+
+class Keypad(Scenario):
+    """The keypad on Chromium's emulated touch screen, which the other
+    engines cannot emulate: the drawn puzzle's numbers, typed into Respuesta
+    without taking the focus or opening the system keyboard."""
+    folder = "site"
+    phone = True
+    keys = "[...teclado.querySelectorAll('button')]"
+
+    def tap(self, key):
+        self.engine.tap(f"#teclado > :nth-child({key})")
+
+    def test_keys_type_into_the_answer_and_keep_the_focus(self):
+        p = self.page()
+        numbers = f"return [{self.keys}.slice(0, 6).map((k) => k.textContent).join(' '), " \
+            "Text2.value.trim()]"
+        shown, drawn = p.js(numbers)
+        self.assertEqual(shown, drawn)
+        # Under the window, all on the phone's screen, keys of 48 px or more.
+        self.assertLessEqual(p.js(f"return Math.max(...{self.keys}.map((k) => "
+                                  "k.getBoundingClientRect().bottom))"), 640)
+        self.assertGreaterEqual(p.js(f"return Math.min(...{self.keys}.map((k) => "
+                                     "Math.min(k.offsetWidth, k.offsetHeight)))"), 48)
+        self.assertEqual(self.engine.spoken({("group", "Teclado de la respuesta"),
+                                             ("button", shown.split()[0]), ("button", "por")}),
+                         set())
+
+        self.engine.tap("#Text3")
+        state = "return [document.activeElement.id, Text3.inputMode, Text3.value]"
+        first, second = shown.split()[:2]
+        for key in (1, 2, 9, 13):  # two numbers, x, Borrar
+            self.tap(key)
+        self.assertEqual(p.js(state), ["Text3", "none", f"{first} {second}"])
+        self.tap(14)  # Teclado
+        self.assertEqual(p.js(state), ["Text3", "text", f"{first} {second}"])
+
+        # A new puzzle, and the keys follow Números.
+        self.engine.tap("#Command2")
+        p.until(lambda: p.js("return Text3.value") == "", "Nuevo did not clear the answer")
+        shown, drawn = p.js(numbers)
+        self.assertEqual(shown, drawn)
+        self.assertEqual(p.js("return Text3.inputMode"), "none")
 
 
 class FocusSeen(Scenario):
@@ -667,7 +713,7 @@ class Update(Scenario):
 
 
 SCENARIOS = (WholeGame, PageAround, Phone, WholeSite, SolverPage, Links)
-CHROMIUM_ONLY = (FocusSeen, Update, Retar)
+CHROMIUM_ONLY = (Keypad, FocusSeen, Update, Retar)
 
 
 class Timed(unittest.TextTestResult):

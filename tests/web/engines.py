@@ -173,6 +173,15 @@ class Chromium(Selenium):
         self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
             "features": [{"name": "prefers-color-scheme", "value": scheme}]})
 
+    def tap(self, selector):
+        """A finger's tap on the middle of the element, as a touch screen
+        sends it."""
+        x, y = self.js(f"const r = document.querySelector({selector!r}).getBoundingClientRect();"
+                       "return [r.x + r.width / 2, r.y + r.height / 2]")
+        for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                        {"type": kind, "touchPoints": points})
+
     def shot(self, region):
         """A region of the page, in CSS pixels from its top left, as base64 PNG."""
         return self.driver.execute_cdp_cmd("Page.captureScreenshot", {
@@ -218,10 +227,11 @@ class WebKit(Selenium):
 
     def spoken(self, pairs):
         """WebKitWebDriver tells an element's computed role and name; the
-        pairs are looked for among the elements that have an id (a hidden
-        one has no role to tell, and WebKitWebDriver fails on it)."""
+        pairs are looked for among the shown elements that have an id (a
+        hidden one has no role to tell, and WebKitWebDriver fails on it)."""
         shown = set()
-        for element in self.driver.find_elements("css selector", "[id]:not([hidden])"):
+        for element in self.js("return [...document.querySelectorAll('[id]')]"
+                               ".filter((e) => e.checkVisibility())"):
             shown.add((element.aria_role, element.accessible_name))
         return set(pairs) - shown
 
