@@ -16,7 +16,14 @@
     const coarse = matchMedia("(pointer: coarse)");
 
     // The number keys read what Números shows, whenever the window writes it.
-    const numberKeys = [...pad.querySelectorAll(".numero")];
+    const numberKeys = Array.from({length: 6}, () => {
+        const key = document.createElement("button");
+        key.type = "button";
+        key.tabIndex = -1;
+        key.className = "numero";
+        return key;
+    });
+    pad.prepend(...numberKeys);
     function renew() {
         const numbers = shown.value.split(" ").filter((n) => n !== "");
         numberKeys.forEach((key, i) => void (key.textContent = numbers[i] ?? ""));
