@@ -10,7 +10,9 @@
 
 add_subdirectory(${PROJECT_SOURCE_DIR}/solver ${CMAKE_BINARY_DIR}/solver EXCLUDE_FROM_ALL)
 # The command line reports bad arguments by throwing; so does a failed search.
-target_compile_options(quorel_solver PRIVATE -fexceptions)
+# The search is the page's wait: it keeps the speed of -Os, not the game's
+# smallest code.
+target_compile_options(quorel_solver PRIVATE -fexceptions -Os)
 # Debian's UTF-8 library, as web/CMakeLists.txt gives it to the logic.
 target_include_directories(quorel_solver SYSTEM PRIVATE ${utf8cpp_include})
 

@@ -99,11 +99,12 @@ if [ "$mode" = firefox ]; then
     keys Tab Tab
     mark_heard
     keys Return
-    wait_heard 'Fin de la carga' 40 || true
+    expect_heard "the solver's page" 'Fin de la carga de ¿Tenía solución' 40
     sleep 3 # Orca reads a loaded page aloud from its top, and a key would cut it
     mark_heard
     keys Tab Tab
-    wait_heard 'Objetivo entrada' 10 || true
+    # Enter is the form's only once Orca passes keys to the field.
+    expect_heard "the solver's first field, in focus mode" 'Objetivo entrada.*Modo foco' 10
     mark_heard
     keys Return
     expect_heard "the solver's answer, after Calcular" 'Sí: se llega justo a 250\.'
