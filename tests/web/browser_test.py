@@ -610,9 +610,7 @@ class Links(Scenario):
     def test_a_bad_link_says_why_and_the_game_draws(self):
         _, numbers, box, line = self.page("index.html?objetivo=2000&numeros=2+3").js(self.shown)
         self.assertEqual((len(numbers.split()), box), (6, False))
-        self.assertEqual(line, "No se puede jugar la partida del enlace: el objetivo «2000» no "
-                         "sale en una partida: va de 100 a 1000; hay 2 números: una partida "
-                         "tiene seis. Se ha sorteado otra.")
+        self.assertIn("«2000»", line)  # the words are the module's, tested there
 
     def test_two_loads_of_one_days_link_give_one_puzzle(self):
         p = self.page("index.html?dia=2026-05-01")
