@@ -14,21 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "game/form1.h"
-#include "runtime/null_runtime.h"
-#include "runtime/random_generator.h"
+#include "bench/drawn_puzzles.h"
 #include "solver/search.h"
 
 namespace {
-
-class DrawingRuntime : public NullRuntime {
-public:
-    explicit DrawingRuntime(uint64_t entropy) : random_(entropy) { random_.Reseed(12345); }
-    float Rnd() override { return random_.Next(); }
-
-private:
-    RandomGenerator random_;
-};
 
 int Taps(const std::string& answer) {
     int taps = 0;
@@ -49,19 +38,11 @@ int main(int argc, char** argv) {
         std::fputs("usage: keypad_taps [PUZZLES]\n", stderr);
         return 2;
     }
-    DrawingRuntime runtime(20240601);
-    Form1 form(runtime);
     Search search;
     long characters = 0, taps = 0;
     int most = 0;
-    for (int i = 0; i < count; ++i) {
-        form.NewTarget();
-        form.DrawNumbers();
-        std::vector<int16_t> numbers;
-        for (const int16_t n : form.State.Numbers) {
-            numbers.push_back(n);
-        }
-        const std::string answer = search.Run(form.State.Target, numbers, false).Answer.Text();
+    for (const Puzzle& puzzle : DrawnPuzzles(count)) {
+        const std::string answer = search.Run(puzzle.Target, puzzle.Numbers, false).Answer.Text();
         const int tapped = Taps(answer);
         characters += static_cast<long>(answer.size());
         taps += tapped;

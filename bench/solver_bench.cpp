@@ -16,10 +16,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "bench/drawn_puzzles.h"
 #include "game/form1.h"
 #include "game/puzzle.h"
-#include "runtime/null_runtime.h"
-#include "runtime/random_generator.h"
 #include "solver/confirm.h"
 #include "solver/search.h"
 
@@ -27,31 +26,8 @@ namespace {
 
 constexpr int PuzzleCount = 10000;
 
-class DrawingRuntime : public NullRuntime {
-public:
-    explicit DrawingRuntime(uint64_t entropy) : random_(entropy) { random_.Reseed(12345); }
-    float Rnd() override { return random_.Next(); }
-
-private:
-    RandomGenerator random_;
-};
-
 const std::vector<Puzzle>& Puzzles() {
-    static const std::vector<Puzzle> puzzles = [] {
-        DrawingRuntime runtime(20240601);
-        Form1 form(runtime);
-        std::vector<Puzzle> drawn;
-        for (int i = 0; i < PuzzleCount; ++i) {
-            form.NewTarget();
-            form.DrawNumbers();
-            Puzzle puzzle{form.State.Target, {}};
-            for (const int16_t n : form.State.Numbers) {
-                puzzle.Numbers.push_back(n);
-            }
-            drawn.push_back(puzzle);
-        }
-        return drawn;
-    }();
+    static const std::vector<Puzzle> puzzles = DrawnPuzzles(PuzzleCount);
     return puzzles;
 }
 
