@@ -4,7 +4,10 @@
 
 #include "qt/message_boxes.h"
 
+#include <QAccessible>
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -110,11 +113,31 @@ void FitTextPrompt(QInputDialog& dialog) {
 
 const QString Title = QStringView(ApplicationTitle).toString();
 
+// A box that follows another at once (the listing after the name prompt)
+// opens a moment after it closed. A screen reader hears the window events
+// late, and one that meets the new box already active when it hears the old
+// one close takes the new box for the window it had, and does not read it.
+// Only while a screen reader listens; the clock goes on meanwhile, as it
+// does behind a box.
+QElapsedTimer& LastBoxClosed() {
+    static QElapsedTimer closed;
+    return closed;
+}
+
+void AfterTheBoxBefore() {
+    constexpr qint64 Pause = 300;  // milliseconds; a screen reader's lag is a tenth of it
+    while (QAccessible::isActive() && LastBoxClosed().isValid() &&
+           !LastBoxClosed().hasExpired(Pause)) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    }
+}
+
 }  // namespace
 
 void ShowMessageBox(QWidget* parent, const std::u16string& text) {
     const std::u16string shown = ShownBoxText(text);
 
+    AfterTheBoxBefore();
     WholeLinesMessageBox box(parent);
     box.setWindowTitle(Title);
     box.setIcon(QMessageBox::NoIcon);
@@ -129,10 +152,12 @@ void ShowMessageBox(QWidget* parent, const std::u16string& text) {
             QString::fromStdU16String(CopiedBoxText(ApplicationTitle, shown)));
     });
     box.exec();
+    LastBoxClosed().start();
 }
 
 QString ShowTextPrompt(QWidget* parent, const QString& prompt, const QString& title,
                        const QString& defaultText) {
+    AfterTheBoxBefore();
     QInputDialog dialog(parent);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(title.isEmpty() ? Title : title);
@@ -144,5 +169,7 @@ QString ShowTextPrompt(QWidget* parent, const QString& prompt, const QString& ti
     for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
         ApplyTextFieldRules(field);
     }
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    const QString typed = dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    LastBoxClosed().start();
+    return typed;
 }

@@ -99,8 +99,7 @@ if [ "$mode" = firefox ]; then
     keys Tab Tab
     mark_heard
     keys Return
-    expect_heard "the solver's page" 'Fin de la carga de ¿Tenía solución' 40
-    sleep 3 # Orca reads a loaded page aloud from its top, and a key would cut it
+    expect_heard "the solver's page and its answer" 'Fin de la carga de ¿Tenía solución.*250 = 100x5/2' 40
     mark_heard
     keys Tab Tab
     # Enter is the form's only once Orca passes keys to the field.

@@ -8,6 +8,7 @@
 # the test, in the test's own folder and home.
 
 orca_log="$workdir/orca.log"
+orca_py="$(dirname "${BASH_SOURCE[0]}")/orca.py"
 heard_from=0
 missed=()
 
@@ -36,24 +37,22 @@ start_orca() {
     speech-dispatcher -s -t 0 -c unix_socket -S "$workdir/speech-dispatcher/speechd.sock" \
         -L "$workdir/speech-dispatcher" >"$workdir/speechd.log" 2>&1 &
     pids+=($!)
-    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/orca_logged.py" "$orca_log" \
-        >"$workdir/orca.out" 2>&1 &
+    /usr/bin/python3 "$orca_py" run "$orca_log" >"$workdir/orca.out" 2>&1 &
     pids+=($!)
     wait_heard 'Lector de pantalla activado' 60 || fail "Orca did not start"
 }
 
-# What Orca has said since the last mark, one utterance a line.
-heard() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/orca_heard.py" "$orca_log" "$heard_from"; }
+# What Orca has said since the last mark.
+heard() { /usr/bin/python3 "$orca_py" heard "$orca_log" "$heard_from"; }
 
 # From here on: what expect_heard looks at.
 mark_heard() { heard_from=$(wc -l <"$orca_log"); }
 
-# Whether an utterance since the mark, or a run of them joined by " | ",
-# matches the extended regular expression $1 within $2 seconds.
+# Whether what was said since the mark matches the extended regular expression $1 within $2 seconds.
 wait_heard() {
     local deadline=$((SECONDS + $2))
     while ((SECONDS < deadline)); do
-        heard | paste -sd '|' | sed 's/|/ | /g' | grep -Eq -- "$1" && return 0
+        heard | grep -Eq -- "$1" && return 0
         sleep 0.3
     done
     return 1
@@ -64,8 +63,7 @@ wait_heard() {
 # every miss.
 expect_heard() {
     wait_heard "$2" "${3:-20}" && return 0
-    missed+=("$1: wanted /$2/, heard: $(heard | paste -sd '|' | sed 's/|/ | /g')")
-    echo "MISSED: ${missed[-1]}" >&2
+    missed+=("$1: wanted /$2/, heard: $(heard)")
 }
 
 # Fails the test if anything was missed. QUOREL_ORCA_LOG=FILE keeps Orca's
