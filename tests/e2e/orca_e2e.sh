@@ -13,100 +13,79 @@
 # Usage: orca_e2e.sh desktop PATH_TO_FIXED_PUZZLE_BUILD
 #        orca_e2e.sh firefox PATH_TO_FIXED_PUZZLE_SITE
 mode=$1 target=$2
-here=$(dirname "$0")
-source "$here/x_session.sh"
-source "$here/orca_session.sh"
+source "$(dirname "$0")/x_session.sh"
+source "$(dirname "$0")/orca_session.sh"
 start_orca
 
-case "$mode" in
-    desktop)
-        start_window QUOREL "$target"
-        ;;
-    firefox)
-        port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-        /usr/bin/python3 -m http.server "$port" --bind 127.0.0.1 --directory "$target" \
-            >"$workdir/server.log" 2>&1 &
-        pids+=($!)
-        # A fresh profile that asks nothing and reaches nothing beyond the loopback.
-        mkdir -p "$workdir/profile"
-        for pref in '"network.proxy.type", 1' '"network.proxy.http", "127.0.0.1"' \
-            '"network.proxy.http_port", 9' '"network.proxy.ssl", "127.0.0.1"' \
-            '"network.proxy.ssl_port", 9' '"network.proxy.no_proxies_on", "127.0.0.1"' \
-            '"browser.shell.checkDefaultBrowser", false' '"browser.aboutwelcome.enabled", false' \
-            '"datareporting.policy.dataSubmissionEnabled", false' '"app.update.enabled", false' \
-            '"browser.startup.homepage_override.mstone", "ignore"'; do
-            echo "user_pref($pref);"
-        done >"$workdir/profile/user.js"
-        for _ in $(seq 100); do
-            (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && break
-            sleep 0.1
-        done
-        start_window "QUOREL — Mozilla Firefox" firefox-esr --no-remote --profile "$workdir/profile" \
-            "http://127.0.0.1:$port/"
-        ;;
-    *) fail "mode: desktop or firefox" ;;
-esac
+if [ "$mode" = desktop ]; then
+    start_window QUOREL "$target"
+else
+    /usr/bin/python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$target" \
+        >"$workdir/server.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do
+        port=$(grep -o 'port [0-9]*' "$workdir/server.log" | cut -d' ' -f2) && break
+        sleep 0.1
+    done
+    # A fresh profile that asks nothing and reaches nothing beyond the loopback.
+    mkdir -p "$workdir/profile"
+    printf 'user_pref("%s", %s);\n' network.proxy.type 1 network.proxy.http '"127.0.0.1"' \
+        network.proxy.http_port 9 network.proxy.ssl '"127.0.0.1"' network.proxy.ssl_port 9 \
+        network.proxy.no_proxies_on '"127.0.0.1"' browser.shell.checkDefaultBrowser false \
+        browser.aboutwelcome.enabled false datareporting.policy.dataSubmissionEnabled false \
+        browser.startup.homepage_override.mstone '"ignore"' >"$workdir/profile/user.js"
+    start_window "QUOREL — Mozilla Firefox" firefox-esr --no-remote \
+        --profile "$workdir/profile" "http://127.0.0.1:$port/"
+fi
 
-# The target whole, as the window opens; Orca may read the box's name and its
-# text as one utterance or two.
+# Presses the keys $3..., then waits for what is named $1 to be heard as $2.
+heard_after() {
+    local what=$1 pattern=$2
+    shift 2
+    mark_heard
+    keys "$@"
+    expect_heard "$what" "$pattern"
+}
+
+# The target whole; Orca may read the box's name and its text as one
+# utterance or two.
 target_heard='Objetivo [^|]*(\| )?250\b'
 puzzle_heard='Llegue a 250 con 2 3 5 7 10 100'
 expect_heard "the target at start" "$target_heard" 40
-
-# The known puzzle comes again at each Alt+N. A browser's screen reader
-# drops a live text that repeats the one it has just announced, so the second
-# Alt+N waits for a tick of the clock, whose text comes between, as any new
-# puzzle's own words do.
-for turn in first second; do
-    mark_heard
-    keys alt+n
-    expect_heard "the new puzzle, $turn Alt+N on the target" "$puzzle_heard"
-    sleep 1.2
-done
+# The known puzzle comes again at each Alt+N, and a browser's screen reader
+# drops a live text that repeats the one just announced: each Alt+N after
+# the first waits for a tick of the clock, whose text comes between, as any
+# new puzzle's own words do.
+heard_after "the new puzzle, first Alt+N on the target" "$puzzle_heard" alt+n
+sleep 1.2
+heard_after "the new puzzle, second Alt+N on the target" "$puzzle_heard" alt+n
+sleep 1.2
 keys Tab Tab
-mark_heard
-keys alt+n
-expect_heard "the new puzzle, Alt+N from the answer" "$target_heard.*$puzzle_heard"
+heard_after "the new puzzle, Alt+N from the answer" "$target_heard.*$puzzle_heard" alt+n
 
 keys Tab Tab
 type_text "100+100"
-mark_heard
-keys alt+h
-expect_heard "the verdict box" 'Quorel.*200 / \(ha usado números incorrectos: 100\)'
-keys Return
-
-keys ctrl+a
+heard_after "the verdict box" 'Quorel.*200 / \(ha usado números incorrectos: 100\)' alt+h
+keys Return ctrl+a
 type_text "(100x2)+(5x10)"
-mark_heard
-keys alt+h
-expect_heard "the solved verdict" 'Quorel.*250 / tiempo = 0 minutos y [0-9]+ segundos\.'
-mark_heard
-keys Return
-expect_heard "the name prompt" 'Ha establecido un nuevo récord!.*Introduzca su nombre'
-
+heard_after "the solved verdict" 'Quorel.*250 / tiempo = 0 minutos y [0-9]+ segundos\.' alt+h
+heard_after "the name prompt" 'Ha establecido un nuevo récord!.*Introduzca su nombre' Return
 type_text "Ana"
-mark_heard
-keys Return
-expect_heard "the listing, with the name typed" \
-    'Quorel.*Ana: 0 minutos y [0-9]+ segundos: 250 = \(100x2\)\+\(5x10\)'
+heard_after "the listing, with the name typed" \
+    'Quorel.*Ana: 0 minutos y [0-9]+ segundos: 250 = \(100x2\)\+\(5x10\)' Return
 keys Return
 
 if [ "$mode" = firefox ]; then
     # The focus is back on the answer; Nuevo, then the solver's link, follow
     # it (Hecho is disabled). The solver's page opens on its answer, which
-    # has the focus; Tab goes on to "Jugar esta partida", then to its first
-    # field, where Enter is Calcular.
+    # has the focus; two Tabs on, past "Jugar esta partida", is its first
+    # field, where Enter is Calcular once Orca passes keys to the field.
     keys Tab Tab
     mark_heard
     keys Return
-    expect_heard "the solver's page and its answer" 'Fin de la carga de ¿Tenía solución.*250 = 100x5/2' 40
-    mark_heard
-    keys Tab Tab
-    # Enter is the form's only once Orca passes keys to the field.
-    expect_heard "the solver's first field, in focus mode" 'Objetivo entrada.*Modo foco' 10
-    mark_heard
-    keys Return
-    expect_heard "the solver's answer, after Calcular" 'Sí: se llega justo a 250\.'
+    expect_heard "the solver's page and its answer" 'Fin de la carga de ¿Tenía.*250 = 100x5/2' 40
+    heard_after "the solver's first field, in focus mode" 'Objetivo entrada.*Modo foco' Tab Tab
+    heard_after "the solver's answer, after Calcular" 'Sí: se llega justo a 250\.' Return
 fi
 
 report_heard
