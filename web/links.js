@@ -34,11 +34,9 @@ const QuorelLinks = (() => {
         if (shareText === "") {
             return;  // the game has not started
         }
-        const puzzle = new URLSearchParams({
-            objetivo: byId("Text1").value.trim(),
-            numeros: byId("Text2").value.trim().replace(/\s+/g, " "),
-        });
-        const url = new URL("index.html?" + puzzle, location.href).href;
+        // The puzzle on screen, as page.js writes it into the solver's link.
+        const puzzle = new URL(byId("solucion").href).search;
+        const url = new URL("index.html" + puzzle, location.href).href;
         const text = shareText + " " + url;
         notice.textContent = "";
         if (navigator.share) {
