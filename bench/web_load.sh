@@ -41,12 +41,13 @@ import re, sys
 from pathlib import Path
 site = Path(sys.argv[1])
 page = (site / "index.html").read_text()
-page = re.sub(r'<script[^>]*></script>\n?|<link rel="preload"[^>]*>\n?|<meta http-equiv="Content-Security-Policy"[^>]*>\n?', "", page)
+page = re.sub(r'<script[^>]*>.*?</script>\n?|<link rel="preload"[^>]*>\n?|'
+              r'<meta http-equiv="Content-Security-Policy"[^>]*>\n?', "", page, flags=re.S)
 fonts = sorted(p.name for p in (site / "fonts").glob("*.woff2"))
 faces = "".join(f'<link rel="preload" href="fonts/{name}" as="font" type="font/woff2" '
                 'crossorigin>\n' for name in fonts)
-page = page.replace('<link rel="stylesheet"', faces + "<style>#Text1 { color: #767676; "
-                    'background: #ffffff; }</style>\n<link rel="stylesheet"', 1)
+page = page.replace("<style>", faces + "<style>#Text1 { color: #767676; "
+                    "background: #ffffff; }</style>\n<style>", 1)
 page = page.replace('<main id="Form1" class="loading">', '<main id="Form1">')
 for field, value in (("Text1", "250"), ("Text2", "2 3 5 7 10 100 ")):
     page = page.replace(f'<input id="{field}"', f'<input id="{field}" value="{value}"', 1)
