@@ -171,9 +171,17 @@ const QuorelPage = (() => {
         setEnabled: (id, enabled) => void (byId(id).disabled = !enabled),
         hasFocus: (id) => document.activeElement === byId(id),
         focus: (id) => byId(id).focus(),
+        // The window opens once its faces, which the start script asks for,
+        // have come; until then its controls are not laid out and take no
+        // focus. Then the answer's face is asked for: nothing needs it before.
         showWindow() {
-            form.classList.remove("loading");
-            text1.focus();
+            windowFaces.then(() => {
+                form.classList.remove("loading");
+                if (!openBox) {
+                    text1.focus();
+                }
+                document.fonts.load("24px 'Quorel Serif'").catch(() => {});
+            });
         },
         systemColour(name) {
             const probe = document.createElement("div");

@@ -5,9 +5,9 @@
 // The module's start. The page asks for the module and its script in its
 // head, and this script for the window's faces. The module compiles as its
 // bytes arrive, off the main thread, while the page, its rules and the
-// window's empty client area paint; it starts once that first paint is done
-// and the faces it shows have come, so that the window is never drawn
-// without them.
+// window's empty client area paint; it starts once that first paint is done,
+// and fills the window while the faces are still on their way: the window
+// opens when they have come, so that it is never drawn without them.
 // A module or page script that cannot load, or a module that cannot start,
 // leaves no empty window: a message takes its place.
 "use strict";
@@ -33,22 +33,28 @@ const quorelModule = WebAssembly.compileStreaming(fetch("quorel.wasm")).catch(()
 // A hidden page paints nothing, and gets no animation frame to wait for.
 const firstPaint = new Promise((done) => document.hidden ? done() :
     requestAnimationFrame(() => setTimeout(done)));
-// The faces the window shows as it opens. Asked for here, not preloaded by
-// the page, whose first paint a preloaded face would hold back; the answer's
-// serif face waits for the window: nothing is typed before it opens.
-const windowFaces = Promise.all(["bold 24px 'Quorel Sans'", "24px 'Quorel Sans'"]
-    .map((face) => document.fonts.load(face))).catch(() => {});
+// The first paint as the screen shows it, where the browser tells it: a face
+// asked for before then holds that paint back until it comes.
+const shownPaint = document.hidden || performance.getEntriesByType("paint").length > 0 ?
+    Promise.resolve() : !PerformanceObserver.supportedEntryTypes?.includes("paint") ? firstPaint :
+    new Promise((done) => new PerformanceObserver((_, observer) => {
+        observer.disconnect();
+        done();
+    }).observe({ type: "paint" }));
+// The faces the window shows as it opens, asked for once the page has
+// painted. The answer's serif face waits for the window: nothing is typed
+// before it opens.
+const windowFaces = shownPaint.then(() => Promise.all(
+    ["bold 24px 'Quorel Sans'", "24px 'Quorel Sans'"].map((face) => document.fonts.load(face))))
+    .catch(() => {});
 
 // Emscripten's settings.
 var Module = {
     instantiateWasm(imports, receiveInstance) {
-        Promise.all([quorelModule, windowFaces, firstPaint])
+        Promise.all([quorelModule, firstPaint])
             .then(([module]) => typeof QuorelPage === "undefined" ? Promise.reject() :
                 WebAssembly.instantiate(module, imports))
-            .then((instance) => {
-                receiveInstance(instance);
-                document.fonts.load("24px 'Quorel Serif'").catch(() => {});
-            }, cannotLoad);
+            .then(receiveInstance, cannotLoad);
         return {};
     },
     onAbort: cannotLoad,

@@ -59,10 +59,14 @@ def readme_example(command):
     return "\n".join(shown) + "\n"
 
 
+# The window filled in and open: it opens once its faces have come.
+OPEN = "Text1.value !== '' && !Form1.classList.contains('loading')"
+
+
 class Page:
     """One open page of the game in one engine, driven by keys."""
 
-    def __init__(self, engine, url, ready="Text1.value !== ''"):
+    def __init__(self, engine, url, ready=OPEN):
         self.engine = engine
         engine.open(url)
         self.until(lambda: self.js(f"return {ready}"), f"not loaded: {ready}")
@@ -516,7 +520,7 @@ class WholeSite(Scenario):
         self.site.stop()
         self.site = Site(BUILD)  # stop() again in cleanup is harmless
         self.engine.reload()
-        p.until(lambda: p.js("return Text1.value") != "")
+        p.until(lambda: p.js(f"return {OPEN}"))
         self.assertTrue(p.js("return document.fonts.check('bold 24px \"Quorel Sans\"')"))
         self.assertEqual(p.answer(""), "0")
 
@@ -616,7 +620,7 @@ class Links(Scenario):
         p = self.page("index.html?dia=2026-05-01")
         first = p.js(self.shown)
         self.engine.reload()
-        p.until(lambda: p.js("return Text1.value") != "")
+        p.until(lambda: p.js(f"return {OPEN}"))
         self.assertEqual(p.js(self.shown), first)
 
 
@@ -655,7 +659,8 @@ class Update(Scenario):
             module.write(bytes([0, 8, 6]) + b"quorel" + b"2")
         site = staged / "made"
         subprocess.run([sys.executable, ROOT / "web/make_site.py", staged, site,
-                        ROOT / "web/sw.js.in"], check=True)
+                        ROOT / "web/sw.js.in", "/usr/bin/node",
+                        "/usr/share/nodejs/terser/bin/terser"], check=True)
         return site
 
     def cached(self):
@@ -677,7 +682,7 @@ class Update(Scenario):
         shutil.copytree(second, served)
 
         self.engine.reload()  # the first visit after the deploy
-        p.until(lambda: p.js("return Text1.value") != "")
+        p.until(lambda: p.js(f"return {OPEN}"))
         self.assertFalse(p.js("return document.getElementById('dos') !== null"))
         p.until(lambda: len(self.cached()) == 1 and self.cached()[0][0] != first,
                 "the second release did not replace the first")
@@ -685,7 +690,7 @@ class Update(Scenario):
         p.keys(Keys.ENTER)
 
         self.engine.reload()  # the second visit
-        p.until(lambda: p.js("return Text1.value") != "")
+        p.until(lambda: p.js(f"return {OPEN}"))
         self.assertTrue(p.js("return document.getElementById('dos') !== null"))
         files = {self.site.url + path.relative_to(second).as_posix()
                  for path in second.rglob("*") if path.is_file()}
@@ -699,7 +704,7 @@ class Update(Scenario):
         self.site.stop()
         self.site = Site(served)
         self.engine.reload()
-        p.until(lambda: p.js("return Text1.value") != "")
+        p.until(lambda: p.js(f"return {OPEN}"))
         self.assertTrue(p.js("return document.getElementById('dos') !== null"))
         self.assertEqual(p.answer(""), "0")
 
