@@ -14,7 +14,7 @@ browser know them by. Each page carries its style sheets within it, so that
 its first paint waits for no request but its own, and the game's page its
 start script, which then asks for what the window needs at once; each script is served
 minified, which a phone fetches in half the time, with its licence line.
-Usage: make_site.py STAGED_DIR SITE_DIR SW_TEMPLATE NODE TERSER"""
+Usage: make_site.py STAGED_DIR SITE_DIR SW_TEMPLATE"""
 
 import base64
 import hashlib
@@ -39,13 +39,17 @@ def content_name(name, data):
     return str(path.with_name(f"{path.stem}.{hashlib.sha256(data).hexdigest()[:8]}{path.suffix}"))
 
 
-def make_site(staged, site, template, minifier):
+# Debian's terser (scripts/install-deps), under Debian's node path.
+NODE, TERSER = "/usr/bin/node", "/usr/share/nodejs/terser/bin/terser"
+
+
+def make_site(staged, site, template):
     files = {str(p.relative_to(staged)): p.read_bytes()
              for p in sorted(staged.rglob("*")) if p.is_file()}
     files.pop("sw.js", None)
     for name in files:
         if Path(name).suffix == ".js":
-            files[name] = minify(minifier, files[name])
+            files[name] = minify(files[name])
     renamed = {name for name in files if Path(name).suffix in NAMED_BY_CONTENT}
     texts = {name for name in files if Path(name).suffix in TEXT}
     patterns = {name: mention(name) for name in renamed}
@@ -92,12 +96,11 @@ def make_site(staged, site, template, minifier):
     (site / "sw.js").write_text(worker)
 
 
-def minify(minifier, script):
+def minify(script):
     """The script as terser writes it: its local names shortened, comments
     gone but the licence's."""
-    node, terser = minifier
     env = dict(os.environ, NODE_PATH="/usr/share/nodejs")
-    return subprocess.run([node, terser, "--ecma", "2020", "--compress", "--mangle",
+    return subprocess.run([NODE, TERSER, "--ecma", "2020", "--compress", "--mangle",
                            "--comments", "/SPDX-License-Identifier/"],
                           input=script, stdout=subprocess.PIPE, env=env, check=True).stdout
 
@@ -111,7 +114,7 @@ def inline_styles(files, page, final):
         link = f'<link rel="stylesheet" href="{final[sheet]}">'
         if link in text:
             css = files[sheet].decode()
-            hashes.append(base64.b64encode(hashlib.sha256(css.encode()).digest()).decode())
+            hashes.append(policy_hash(css))
             text = text.replace(link, f"<style>{css}</style>", 1)
     policy = "default-src 'self';"
     if not hashes or policy not in text:
@@ -129,9 +132,13 @@ def inline_script(files, page, script, final):
     policy = "script-src 'self'"
     if tag not in text or policy not in text or "</script" in code:
         sys.exit(f"make_site.py: {page} cannot carry {script}")
-    digest = base64.b64encode(hashlib.sha256(code.encode()).digest()).decode()
     text = text.replace(tag, f"<script>{code}</script>", 1)
-    files[page] = text.replace(policy, f"{policy} 'sha256-{digest}'", 1).encode()
+    files[page] = text.replace(policy, f"{policy} 'sha256-{policy_hash(code)}'", 1).encode()
+
+
+def policy_hash(text):
+    """What a page's policy names an inline text by."""
+    return base64.b64encode(hashlib.sha256(text.encode()).digest()).decode()
 
 
 def rewrite(files, name, uses, patterns, final):
@@ -144,4 +151,4 @@ def rewrite(files, name, uses, patterns, final):
 
 
 if __name__ == "__main__":
-    make_site(Path(sys.argv[1]), Path(sys.argv[2]), Path(sys.argv[3]), sys.argv[4:6])
+    make_site(Path(sys.argv[1]), Path(sys.argv[2]), Path(sys.argv[3]))

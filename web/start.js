@@ -34,10 +34,10 @@ const quorelModule = WebAssembly.compileStreaming(fetch("quorel.wasm")).catch(()
 const firstPaint = new Promise((done) => document.hidden ? done() :
     requestAnimationFrame(() => setTimeout(done)));
 // The first paint as the screen shows it, where the browser tells it: a face
-// asked for before then holds that paint back until it comes.
-const shownPaint = document.hidden || performance.getEntriesByType("paint").length > 0 ?
-    Promise.resolve() : !PerformanceObserver.supportedEntryTypes?.includes("paint") ? firstPaint :
-    new Promise((done) => new PerformanceObserver((_, observer) => {
+// asked for before then holds that paint back until it comes. This script
+// runs as the head is read, before any paint.
+const shownPaint = document.hidden || !PerformanceObserver.supportedEntryTypes?.includes("paint") ?
+    firstPaint : new Promise((done) => new PerformanceObserver((_, observer) => {
         observer.disconnect();
         done();
     }).observe({ type: "paint" }));

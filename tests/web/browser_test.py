@@ -71,6 +71,10 @@ class Page:
         engine.open(url)
         self.until(lambda: self.js(f"return {ready}"), f"not loaded: {ready}")
 
+    def opened(self):
+        """Waits for the window again, as after a reload."""
+        self.until(lambda: self.js(f"return {OPEN}"), "the window did not open")
+
     def js(self, script):
         return self.engine.js(script)
 
@@ -520,7 +524,7 @@ class WholeSite(Scenario):
         self.site.stop()
         self.site = Site(BUILD)  # stop() again in cleanup is harmless
         self.engine.reload()
-        p.until(lambda: p.js(f"return {OPEN}"))
+        p.opened()
         self.assertTrue(p.js("return document.fonts.check('bold 24px \"Quorel Sans\"')"))
         self.assertEqual(p.answer(""), "0")
 
@@ -620,7 +624,7 @@ class Links(Scenario):
         p = self.page("index.html?dia=2026-05-01")
         first = p.js(self.shown)
         self.engine.reload()
-        p.until(lambda: p.js(f"return {OPEN}"))
+        p.opened()
         self.assertEqual(p.js(self.shown), first)
 
 
@@ -659,8 +663,7 @@ class Update(Scenario):
             module.write(bytes([0, 8, 6]) + b"quorel" + b"2")
         site = staged / "made"
         subprocess.run([sys.executable, ROOT / "web/make_site.py", staged, site,
-                        ROOT / "web/sw.js.in", "/usr/bin/node",
-                        "/usr/share/nodejs/terser/bin/terser"], check=True)
+                        ROOT / "web/sw.js.in"], check=True)
         return site
 
     def cached(self):
@@ -682,7 +685,7 @@ class Update(Scenario):
         shutil.copytree(second, served)
 
         self.engine.reload()  # the first visit after the deploy
-        p.until(lambda: p.js(f"return {OPEN}"))
+        p.opened()
         self.assertFalse(p.js("return document.getElementById('dos') !== null"))
         p.until(lambda: len(self.cached()) == 1 and self.cached()[0][0] != first,
                 "the second release did not replace the first")
@@ -690,7 +693,7 @@ class Update(Scenario):
         p.keys(Keys.ENTER)
 
         self.engine.reload()  # the second visit
-        p.until(lambda: p.js(f"return {OPEN}"))
+        p.opened()
         self.assertTrue(p.js("return document.getElementById('dos') !== null"))
         files = {self.site.url + path.relative_to(second).as_posix()
                  for path in second.rglob("*") if path.is_file()}
@@ -704,7 +707,7 @@ class Update(Scenario):
         self.site.stop()
         self.site = Site(served)
         self.engine.reload()
-        p.until(lambda: p.js(f"return {OPEN}"))
+        p.opened()
         self.assertTrue(p.js("return document.getElementById('dos') !== null"))
         self.assertEqual(p.answer(""), "0")
 
