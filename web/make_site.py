@@ -12,14 +12,15 @@ one build with a file of another: a new file is a new name. The pages, the
 manifest, the icons and sw.js keep their names, which players and the
 browser know them by. Each page carries its style sheets within it, so that
 its first paint waits for no request but its own, and the game's page its
-start script, which then asks for what the window needs at once; each script is served
-minified, which a phone fetches in half the time, with its licence line.
+start script, which then asks for what the window needs at once. Each script
+is served minified, which a phone fetches in half the time, with its licence
+line.
 Usage: make_site.py STAGED_DIR SITE_DIR SW_TEMPLATE"""
 
 import base64
 import hashlib
-import re
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -39,8 +40,9 @@ def content_name(name, data):
     return str(path.with_name(f"{path.stem}.{hashlib.sha256(data).hexdigest()[:8]}{path.suffix}"))
 
 
-# Debian's terser (scripts/install-deps), under Debian's node path.
-NODE, TERSER = "/usr/bin/node", "/usr/share/nodejs/terser/bin/terser"
+# Debian's terser (scripts/install-deps), under Debian's node and its modules.
+NODE, NODE_PATH = "/usr/bin/node", "/usr/share/nodejs"
+TERSER = NODE_PATH + "/terser/bin/terser"
 
 
 def make_site(staged, site, template):
@@ -99,7 +101,7 @@ def make_site(staged, site, template):
 def minify(script):
     """The script as terser writes it: its local names shortened, comments
     gone but the licence's."""
-    env = dict(os.environ, NODE_PATH="/usr/share/nodejs")
+    env = dict(os.environ, NODE_PATH=NODE_PATH)
     return subprocess.run([NODE, TERSER, "--ecma", "2020", "--compress", "--mangle",
                            "--comments", "/SPDX-License-Identifier/"],
                           input=script, stdout=subprocess.PIPE, env=env, check=True).stdout
@@ -119,8 +121,7 @@ def inline_styles(files, page, final):
     policy = "default-src 'self';"
     if not hashes or policy not in text:
         sys.exit(f"make_site.py: {page} links no style sheet, or has no policy to allow it inline")
-    allowed = " ".join(f"'sha256-{digest}'" for digest in hashes)
-    files[page] = text.replace(policy, f"{policy} style-src {allowed};", 1).encode()
+    files[page] = text.replace(policy, f"{policy} style-src {' '.join(hashes)};", 1).encode()
 
 
 def inline_script(files, page, script, final):
@@ -133,12 +134,12 @@ def inline_script(files, page, script, final):
     if tag not in text or policy not in text or "</script" in code:
         sys.exit(f"make_site.py: {page} cannot carry {script}")
     text = text.replace(tag, f"<script>{code}</script>", 1)
-    files[page] = text.replace(policy, f"{policy} 'sha256-{policy_hash(code)}'", 1).encode()
+    files[page] = text.replace(policy, f"{policy} {policy_hash(code)}", 1).encode()
 
 
 def policy_hash(text):
     """What a page's policy names an inline text by."""
-    return base64.b64encode(hashlib.sha256(text.encode()).digest()).decode()
+    return f"'sha256-{base64.b64encode(hashlib.sha256(text.encode()).digest()).decode()}'"
 
 
 def rewrite(files, name, uses, patterns, final):

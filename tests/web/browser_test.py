@@ -69,11 +69,11 @@ class Page:
     def __init__(self, engine, url, ready=OPEN):
         self.engine = engine
         engine.open(url)
-        self.until(lambda: self.js(f"return {ready}"), f"not loaded: {ready}")
+        self.opened(ready)
 
-    def opened(self):
-        """Waits for the window again, as after a reload."""
-        self.until(lambda: self.js(f"return {OPEN}"), "the window did not open")
+    def opened(self, ready=OPEN):
+        """Waits for the window, or what READY names, as after a reload."""
+        self.until(lambda: self.js(f"return {ready}"), f"not loaded: {ready}")
 
     def js(self, script):
         return self.engine.js(script)
